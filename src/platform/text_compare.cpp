@@ -1,0 +1,108 @@
+#include "platform/text_compare.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace tarvio::platform {
+namespace {
+
+// Decodes one UTF-8 sequence at pos. A byte that starts no valid sequence stands for
+// itself in a private range, so invalid text still compares consistently.
+char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
+  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
+  const std::uint8_t lead = byte(pos);
+  int length = 0;
+  char32_t cp = 0;
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    cp = lead & 0x1Fu;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    cp = lead & 0x0Fu;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    cp = lead & 0x07u;
+  }
+  if (length == 0 || pos + static_cast<std::size_t>(length) > s.size()) {
+    ++pos;
+    return 0xF0000u + lead;
+  }
+  for (int i = 1; i < length; ++i) {
+    const std::uint8_t next = byte(pos + static_cast<std::size_t>(i));
+    if ((next & 0xC0) != 0x80) {
+      ++pos;
+      return 0xF0000u + lead;
+    }
+    cp = (cp << 6) | (next & 0x3Fu);
+  }
+  pos += static_cast<std::size_t>(length);
+  return cp;
+}
+
+char32_t FoldCase(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return c + 0x20;
+  if (c < 0xC0) return c;
+  if (c <= 0xDE && c != 0xD7) return c + 0x20;  // Latin-1: À..Þ except ×
+  if (c == 0x178) return 0xFF;                   // Ÿ
+  if (c >= 0x100 && c <= 0x17F) {                // Latin Extended-A: pairs
+    const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
+    if (oddUpper) return (c % 2 == 1) ? c + 1 : c;
+    return (c % 2 == 0) ? c + 1 : c;
+  }
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;                // Cyrillic
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  return c;
+}
+
+// The base letter of a folded Latin-1 letter with a diacritic, for the primary order.
+std::u32string BaseLetters(char32_t c) {
+  static constexpr std::u32string_view kBase =
+      U"aaaaaaaceeeeiiii" U"dnooooo\u00f7ouuuuy\u00fe" U"y";  // U+00E0..U+00FF, then 0xFF
+  if (c == 0xDF) return U"ss";
+  if (c >= 0xE0 && c <= 0xFE) return std::u32string(1, kBase[c - 0xE0]);
+  if (c == 0xFF) return U"y";
+  return std::u32string(1, c);
+}
+
+struct Keys {
+  std::u32string primary;  // folded, diacritics dropped
+  std::u32string folded;   // folded only
+};
+
+Keys MakeKeys(std::string_view s) {
+  Keys keys;
+  for (std::size_t pos = 0; pos < s.size();) {
+    const char32_t folded = FoldCase(NextCodePoint(s, pos));
+    keys.folded.push_back(folded);
+    keys.primary += BaseLetters(folded);
+  }
+  return keys;
+}
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+}  // namespace
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (FoldCase(NextCodePoint(a, i)) != FoldCase(NextCodePoint(b, j))) return false;
+  }
+  return i == a.size() && j == b.size();
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+  const Keys ka = MakeKeys(a);
+  const Keys kb = MakeKeys(b);
+  if (const int primary = ka.primary.compare(kb.primary); primary != 0) return Sign(primary);
+  return Sign(ka.folded.compare(kb.folded));
+}
+
+}  // namespace tarvio::platform

@@ -1,0 +1,16 @@
+#pragma once
+// ProviderPlan: for every minute of a workday (0) and a weekend day (1), the index of
+// the due connection in ProviderList, or -1 for no change.
+#include <array>
+#include <cstdint>
+
+namespace tarvio::schedule {
+
+inline constexpr int kDayTypes = 2;
+inline constexpr int kWorkday = 0;
+inline constexpr int kWeekend = 1;
+inline constexpr std::int16_t kNoChange = -1;
+
+using PlanTable = std::array<std::array<std::array<std::int16_t, 60>, 24>, kDayTypes>;
+
+}  // namespace tarvio::schedule
