@@ -1,0 +1,54 @@
+#include "platform/win32/win32_phonebook.h"
+
+#include <windows.h>
+#include <ras.h>
+#include <raserror.h>
+
+#include <cstring>
+
+namespace tarvio::platform::win32 {
+namespace {
+
+// Windows 95 to NT 4 know only the first form of the record (size and name); they
+// refuse the longer one with ERROR_INVALID_SIZE.
+struct RasEntryNameFirstForm {
+  DWORD dwSize;
+  CHAR szEntryName[RAS_MaxEntryName + 1];
+};
+
+std::vector<std::string> Enumerate(DWORD recordSize) {
+  std::vector<std::string> names;
+  DWORD bytes = recordSize;
+  DWORD count = 0;
+  std::vector<unsigned char> buffer(recordSize);
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    // Every record of the buffer carries its size, as the call expects.
+    for (std::size_t at = 0; at + recordSize <= buffer.size(); at += recordSize) {
+      std::memcpy(buffer.data() + at, &recordSize, sizeof recordSize);
+    }
+    bytes = static_cast<DWORD>(buffer.size());
+    const DWORD result = RasEnumEntriesA(nullptr, nullptr, reinterpret_cast<LPRASENTRYNAMEA>(buffer.data()), &bytes, &count);
+    if (result == ERROR_BUFFER_TOO_SMALL && bytes > buffer.size()) {
+      buffer.assign((bytes + recordSize - 1) / recordSize * recordSize, 0);
+      continue;
+    }
+    if (result != ERROR_SUCCESS) return {};
+    const std::size_t fit = buffer.size() / recordSize;
+    for (std::size_t i = 0; i < count && i < fit; ++i) {
+      const char* name = reinterpret_cast<const char*>(buffer.data() + i * recordSize + sizeof(DWORD));
+      names.emplace_back(name, strnlen(name, RAS_MaxEntryName + 1));
+    }
+    return names;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Phonebook::EntryNames() {
+  std::vector<std::string> names = Enumerate(sizeof(RASENTRYNAMEA));
+  if (names.empty()) names = Enumerate(sizeof(RasEntryNameFirstForm));
+  return names;
+}
+
+}  // namespace tarvio::platform::win32

@@ -1,0 +1,12 @@
+#pragma once
+// RasEnumEntriesA over all phonebooks (null phonebook path).
+#include "platform/phonebook.h"
+
+namespace tarvio::platform::win32 {
+
+class Win32Phonebook final : public Phonebook {
+ public:
+  std::vector<std::string> EntryNames() override;
+};
+
+}  // namespace tarvio::platform::win32
