@@ -2,7 +2,7 @@
 # Runs a Windows program under 64-bit Wine: wine-run.sh PREFIX PROGRAM [ARGS...]
 # ctest uses it as the cross-compiling emulator; the first call creates the prefix.
 set -euo pipefail
-prefix="$1"; shift
+prefix="$(realpath -m "$1")"; shift
 export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 wine=/usr/lib/wine/wine64
 command -v wine64 >/dev/null 2>&1 && wine=$(command -v wine64)
