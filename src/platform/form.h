@@ -29,6 +29,12 @@ struct ControlSpec {
   int resource = 0;      // picture: the resource it shows
 };
 
+// A menu the window defines but never shows: it gives the window no menu bar.
+struct HiddenMenuSpec {
+  std::string caption;
+  std::vector<std::string> items;
+};
+
 struct FormSpec {
   std::string caption;
   int clientWidth = 0, clientHeight = 0;  // twips
@@ -38,6 +44,7 @@ struct FormSpec {
   int timerMilliseconds = 0;     // 0: no timer
   int initialFocus = 0;          // control that has the focus when first shown
   std::vector<ControlSpec> controls;
+  std::vector<HiddenMenuSpec> hiddenMenus;
 };
 
 // Close causes, as the core's close-request handler receives them.

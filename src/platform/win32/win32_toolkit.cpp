@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/ansi_codec.h"
+#include "platform/win32/message_pump.h"
 
 namespace tarvio::platform::win32 {
 
@@ -12,21 +13,6 @@ int Win32Toolkit::MsgBox(const std::string& text, int style, const std::string& 
                      static_cast<UINT>(style) | MB_SETFOREGROUND);
 }
 
-void Win32Toolkit::DoEvents() {
-  // Everything pending, timer and input included, then back to the caller. A WM_QUIT
-  // seen here is posted again so the main loop still ends.
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    const HWND active = GetActiveWindow();
-    if (active == nullptr || !IsDialogMessageA(active, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-}
+void Win32Toolkit::DoEvents() { PumpPendingMessages(); }
 
 }  // namespace tarvio::platform::win32

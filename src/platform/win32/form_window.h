@@ -1,0 +1,72 @@
+#pragma once
+// A real top-level window built from a FormSpec: fixed border, controls placed from
+// their twips, tab order as given, dialog-style keyboard, a timer, and the close causes
+// told apart for the core.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/form.h"
+
+namespace tarvio::platform {
+class AnsiCodec;
+}
+
+namespace tarvio::platform::win32 {
+
+class FormListView;
+struct FormResources;
+
+class Win32Form final : public Form {
+ public:
+  // onDestroyed runs when the window is gone (unloaded, or destroyed with the object).
+  Win32Form(const FormSpec& spec, FormEvents& events, const AnsiCodec& codec, std::function<void()> onDestroyed);
+  ~Win32Form() override;
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  WindowHandle Handle() const override { return window_; }
+  IconHandle Icon() const override;
+  void SetCaption(const std::string& caption) override;
+  void SetControlText(int id, const std::string& text) override;
+  void SetToolTip(int id, const std::string& text) override;
+  void AttachList(int id, ListControl& list) override;
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override;
+  int Width() const override;
+  int Height() const override;
+  void Move(int left, int top) override;
+  void Unload() override;
+
+  // The window procedure's work; 'handled' false hands the message to the default procedure.
+  std::intptr_t HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, bool& handled);
+  void Attach(WindowHandle window) { window_ = window; }
+
+ private:
+  void CreateControls();
+  void CreateControl(const ControlSpec& control);
+  void Close(int unloadMode);
+  void Destroyed();
+  std::uintptr_t Control(int id) const;
+  int Pixels(int twips, bool horizontal) const;
+
+  FormSpec spec_;
+  FormEvents& events_;
+  const AnsiCodec& codec_;
+  std::function<void()> onDestroyed_;
+  WindowHandle window_ = 0;
+  int dpiX_ = 96, dpiY_ = 96;
+  bool shownOnce_ = false;
+  bool unloading_ = false;
+  std::uintptr_t savedFocus_ = 0;
+  std::unique_ptr<FormResources> resources_;
+  std::map<int, std::uintptr_t> controls_;
+  std::map<int, ControlKind> kinds_;
+  std::map<int, std::unique_ptr<FormListView>> views_;
+  std::map<int, ListControl*> lists_;
+};
+
+}  // namespace tarvio::platform::win32
