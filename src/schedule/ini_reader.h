@@ -2,6 +2,7 @@
 // Reading the plan file: GetIniString (one value through the platform's profile
 // reader) and TimeKey (the HH:MM key of one minute).
 #include <string>
+#include <vector>
 
 namespace tarvio::platform {
 class AnsiCodec;
@@ -18,7 +19,7 @@ class IniReader {
   IniReader(platform::ProfileReader& reader, const platform::AnsiCodec& codec) : reader_(reader), codec_(codec) {}
 
   // The value, or defaultValue when the file, section or key is missing; values are cut
-  // to 32767 characters. An empty fileName reads the file named last (LastIniFile).
+  // to fit a 32767-character buffer with its terminating zero. An empty fileName reads the file named last (LastIniFile).
   std::string GetIniString(const std::string& section, const std::string& key, const std::string& defaultValue,
                            const std::string& fileName);
 
@@ -27,9 +28,10 @@ class IniReader {
  private:
   platform::ProfileReader& reader_;
   const platform::AnsiCodec& codec_;
+  std::vector<char> buffer_;  // kept between calls only to spare 32 KB of allocation per look-up
 };
 
-// "08:05" for hour 8 and minute 5.
+// "08:05" for hour 8 and minute 5 (hour and minute within a day).
 std::string TimeKey(int hour, int minute);
 
 }  // namespace tarvio::schedule
