@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine64 xvfb xauth
   imagemagick
+  nsis zip
 )
 
 missing=()

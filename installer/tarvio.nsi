@@ -1,0 +1,210 @@
+; Per-user installer for Tarvio. Built by scripts/package.sh, which passes:
+;   VERSION (x.y.z.w), EXE32, EXE64, HELP, SAMPLE_INI, OUTFILE
+; and optionally TARGET (an NSIS stub target such as amd64-unicode).
+;
+; Command line (besides the usual /S and /D=dir):
+;   /AUTOSTART     select "start with Windows"
+;   /NOAUTOSTART   deselect it (an update otherwise keeps the current choice)
+;   /LANG=EN       English texts (German is the default)
+; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running.
+
+Unicode true
+!ifdef TARGET
+  Target ${TARGET}
+!endif
+
+!ifndef VERSION | EXE32 | EXE64 | HELP | SAMPLE_INI | OUTFILE
+  !error "tarvio.nsi needs VERSION, EXE32, EXE64, HELP, SAMPLE_INI and OUTFILE"
+!endif
+
+!define PRODUCT "Tarvio"
+!define PUBLISHER "Tarvio"
+!define MAIN_WINDOW_CLASS "TarvioMainForm"
+!define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvio"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define UNINSTALLER "uninstall.exe"
+!define EXIT_RUNNING 3
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Tarvio"
+; An update goes where the last installation went, unless /D= says otherwise.
+InstallDirRegKey HKCU "${UNINST_KEY}" "InstallLocation"
+; Everything lives in the user's own folders and registry: never ask for elevation.
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+ManifestDPIAware true
+BrandingText "${PRODUCT} ${VERSION}"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include x64.nsh
+
+!define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\tarvio.exe"
+; The uninstaller finds the language the user chose with the registration.
+!define MUI_LANGDLL_REGISTRY_ROOT HKCU
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINST_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
+
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+; The first language is the default.
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "English"
+!include "strings.nsh"
+
+VIProductVersion "${VERSION}"
+VIFileVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "FileDescription" "${PRODUCT} Installation"
+VIAddVersionKey /LANG=${LANG_GERMAN} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
+
+; A running Tarvio holds tarvio.exe open and would keep the old plan in memory,
+; so neither install nor uninstall goes ahead while its main window exists.
+; Silent runs take "Cancel" and end with EXIT_RUNNING.
+!macro DEFINE_ENSURE_NOT_RUNNING PREFIX
+  Function ${PREFIX}EnsureNotRunning
+    retry:
+      FindWindow $0 "${MAIN_WINDOW_CLASS}"
+      ${If} $0 = 0
+        FindWindow $0 "" "${PRODUCT}"
+      ${EndIf}
+      ${If} $0 <> 0
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(MsgRunning)" /SD IDCANCEL IDRETRY retry
+        SetErrorLevel ${EXIT_RUNNING}
+        Quit
+      ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro DEFINE_ENSURE_NOT_RUNNING ""
+!insertmacro DEFINE_ENSURE_NOT_RUNNING "un."
+
+; The Run value counts as ours only when it starts this installation's program.
+!macro AUTOSTART_IS_OURS RESULT
+  ReadRegStr ${RESULT} HKCU "${RUN_KEY}" "${PRODUCT}"
+  ${If} ${RESULT} == '"$INSTDIR\tarvio.exe"'
+    StrCpy ${RESULT} 1
+  ${Else}
+    StrCpy ${RESULT} 0
+  ${EndIf}
+!macroend
+
+Section "-Program" SecProgram
+  ; Tarvio may have been started while the pages were shown.
+  Call EnsureNotRunning
+  SetOutPath "$INSTDIR"
+  !if ${NSIS_PTR_SIZE} > 4
+    ; A 64-bit installer runs only on 64-bit Windows.
+    File "/oname=tarvio.exe" "${EXE64}"
+  !else
+    ${If} ${RunningX64}
+      File "/oname=tarvio.exe" "${EXE64}"
+    ${Else}
+      File "/oname=tarvio.exe" "${EXE32}"
+    ${EndIf}
+  !endif
+  File "/oname=hilfe.htm" "${HELP}"
+  ; The plan is the user's own: an existing one is never replaced.
+  SetOverwrite off
+  File "/oname=Provider.INI" "${SAMPLE_INI}"
+  SetOverwrite on
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\tarvio.exe" "" "$INSTDIR\tarvio.exe" 0 SW_SHOWNORMAL "" "$(ShortcutDesc)"
+
+  WriteRegStr HKCU "${UNINST_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINST_KEY}" "DisplayIcon" '"$INSTDIR\tarvio.exe"'
+  WriteRegStr HKCU "${UNINST_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKCU "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegStr HKCU "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegDWORD HKCU "${UNINST_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINST_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD HKCU "${UNINST_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section /o "$(SecAutostartName)" SecAutostart
+  ; Quoted, so a folder with blanks still starts the right program.
+  WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\tarvio.exe"'
+SectionEnd
+
+Section "-Autostart off"
+  ${IfNot} ${SectionIsSelected} ${SecAutostart}
+    !insertmacro AUTOSTART_IS_OURS $0
+    ${If} $0 = 1
+      DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${EndIf}
+  ${EndIf}
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} $(SecProgramDesc)
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} $(SecAutostartDesc)
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+Function .onInit
+  ; German unless asked otherwise, whatever the system's language.
+  StrCpy $LANGUAGE ${LANG_GERMAN}
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/LANG=" $R1
+  ${IfNot} ${Errors}
+  ${AndIf} $R1 == "EN"
+    StrCpy $LANGUAGE ${LANG_ENGLISH}
+  ${EndIf}
+  !insertmacro MUI_LANGDLL_DISPLAY
+
+  Call EnsureNotRunning
+
+  ; An update keeps the user's earlier choice; the command line overrides it.
+  !insertmacro AUTOSTART_IS_OURS $R1
+  ${If} $R1 = 1
+    !insertmacro SelectSection ${SecAutostart}
+  ${EndIf}
+  ClearErrors
+  ${GetOptions} $R0 "/AUTOSTART" $R1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${SecAutostart}
+  ${EndIf}
+  ClearErrors
+  ${GetOptions} $R0 "/NOAUTOSTART" $R1
+  ${IfNot} ${Errors}
+    !insertmacro UnselectSection ${SecAutostart}
+  ${EndIf}
+FunctionEnd
+
+Function un.onInit
+  !insertmacro MUI_UNGETLANGUAGE
+  Call un.EnsureNotRunning
+FunctionEnd
+
+Section "Uninstall"
+  Call un.EnsureNotRunning
+  Delete "$INSTDIR\tarvio.exe"
+  Delete "$INSTDIR\hilfe.htm"
+  Delete "$INSTDIR\${UNINSTALLER}"
+  ; Provider.INI holds the user's plan and stays; so the folder goes only when
+  ; nothing else is left in it.
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  !insertmacro AUTOSTART_IS_OURS $0
+  ${If} $0 = 1
+    DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+  ${EndIf}
+  DeleteRegKey HKCU "${UNINST_KEY}"
+SectionEnd
