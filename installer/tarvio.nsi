@@ -5,7 +5,8 @@
 ; Command line (besides the usual /S and /D=dir):
 ;   /AUTOSTART     select "start with Windows"
 ;   /NOAUTOSTART   deselect it (an update otherwise keeps the current choice)
-;   /LANG=EN       English texts (German is the default)
+;   /LANG=EN       English texts, /LANG=DE German (the default); either one skips
+;                  the language question
 ; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running.
 
 Unicode true
@@ -44,12 +45,18 @@ ShowUninstDetails nevershow
 !include x64.nsh
 
 !define MUI_ABORTWARNING
+; The language chosen in .onInit applies only from here on, so an interactive
+; run asks about a running Tarvio once the pages are about to show.
+!define MUI_CUSTOMFUNCTION_GUIINIT EnsureNotRunning
+!define MUI_CUSTOMFUNCTION_UNGUIINIT un.EnsureNotRunning
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\tarvio.exe"
 ; The uninstaller finds the language the user chose with the registration.
 !define MUI_LANGDLL_REGISTRY_ROOT HKCU
 !define MUI_LANGDLL_REGISTRY_KEY "${UNINST_KEY}"
 !define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
+!define MUI_LANGDLL_WINDOWTITLE "Sprache / Language"
+!define MUI_LANGDLL_INFO "Bitte wählen Sie eine Sprache.$\r$\nPlease select a language."
 
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
@@ -163,13 +170,15 @@ Function .onInit
   ${GetParameters} $R0
   ClearErrors
   ${GetOptions} $R0 "/LANG=" $R1
-  ${IfNot} ${Errors}
-  ${AndIf} $R1 == "EN"
+  ${If} ${Errors}
+    !insertmacro MUI_LANGDLL_DISPLAY
+  ${ElseIf} $R1 == "EN"
     StrCpy $LANGUAGE ${LANG_ENGLISH}
   ${EndIf}
-  !insertmacro MUI_LANGDLL_DISPLAY
 
-  Call EnsureNotRunning
+  ${If} ${Silent}
+    Call EnsureNotRunning
+  ${EndIf}
 
   ; An update keeps the user's earlier choice; the command line overrides it.
   !insertmacro AUTOSTART_IS_OURS $R1
@@ -190,7 +199,9 @@ FunctionEnd
 
 Function un.onInit
   !insertmacro MUI_UNGETLANGUAGE
-  Call un.EnsureNotRunning
+  ${If} ${Silent}
+    Call un.EnsureNotRunning
+  ${EndIf}
 FunctionEnd
 
 Section "Uninstall"

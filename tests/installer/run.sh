@@ -240,6 +240,10 @@ test_autostart_on_request_writes_quoted_run_value() {
   installed_files_ok "$(unix_path "$dir_win")"
   check "Run value holds the quoted program path" value_is "$run_key" Tarvio "\"$dir_win\\tarvio.exe\""
   check "InstallLocation is the chosen folder" value_is "$uninst_key" InstallLocation "$dir_win"
+  rm -f "$(unix_path "$dir_win")/hilfe.htm"
+  check "update without /D" install_silently 0
+  check "update went to the same folder" test -f "$(unix_path "$dir_win")/hilfe.htm"
+  check "default folder left alone" test ! -e "$(unix_path "$default_dir_win")"
 }
 
 test_update_keeps_the_users_plan_and_replaces_the_program() {
