@@ -7,6 +7,7 @@
 #include "platform/portable/ini_profile_reader.h"
 #ifdef _WIN32
 #include "platform/win32/win32_profile_reader.h"
+#include "platform/win32/win32_registry_scratch.h"
 #endif
 
 namespace tarvio::test {

@@ -11,9 +11,4 @@ std::uint32_t Win32ProfileReader::GetProfileValue(const std::string& section, co
   return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size, fileName.c_str());
 }
 
-bool RunningUnderWine() {
-  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
 }  // namespace tarvio::platform::win32

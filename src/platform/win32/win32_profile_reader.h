@@ -10,7 +10,4 @@ class Win32ProfileReader final : public ProfileReader {
                                 char* buffer, std::uint32_t size, const std::string& fileName) override;
 };
 
-// True under Wine, whose profile reader also honours a UTF-8 byte-order mark.
-bool RunningUnderWine();
-
 }  // namespace tarvio::platform::win32
