@@ -448,6 +448,15 @@ std::intptr_t Win32Form::HandleMessage(unsigned message, std::uintptr_t wParam, 
         return 0;
       }
       break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      // A plain window's default answer is the white of edit fields; labels, frames and
+      // buttons stand on the window's own face colour, as in a dialog.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<std::intptr_t>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       const auto picture = resources_->pictures.find(static_cast<int>(item->CtlID));
