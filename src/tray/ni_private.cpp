@@ -1,0 +1,60 @@
+#include "tray/ni_private.h"
+
+#include <algorithm>
+
+#include "platform/ansi_codec.h"
+#include "tray/ni_public.h"
+#include "tray/notify_record.h"
+
+namespace tarvio::tray {
+
+void NI_Private::HookWindow(platform::WindowHandle window) {
+  if (hooked_) return;
+  HookedWindow_ = window;
+  PrevWndProc_ = hook_.SetWindowProcedure(window, hook_.SinkProcedure(*this));
+  hooked_ = true;
+  // Asked once the window exists; a restarted Explorer broadcasts it to top-level windows.
+  taskbarCreated_ = notifyIcon_.TaskbarCreatedMessage();
+}
+
+void NI_Private::UnhookWindow() {
+  hook_.SetWindowProcedure(HookedWindow_, PrevWndProc_);
+  hooked_ = false;
+}
+
+void NI_Private::NotifyIconCall(std::uint32_t request, std::uint32_t iconId, platform::IconHandle icon,
+                                const std::string& tip) {
+  notifyIcon_.ShellNotifyIcon(request, NotifyRecord(HookedWindow_, iconId, icon, codec_.ToAnsi(tip)));
+}
+
+void NI_Private::AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip) {
+  NotifyIconCall(kNimAdd, iconId, icon, tip);
+  std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
+  shown_.push_back({iconId, icon, tip});
+}
+
+void NI_Private::RemoveTrayIcon(std::uint32_t iconId) {
+  NotifyIconCall(kNimDelete, iconId, kDeleteRequestIcon, "");
+  std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
+}
+
+void NI_Private::ReAddIcons() {
+  for (const ShownIcon& shown : shown_) NotifyIconCall(kNimAdd, shown.id, shown.icon, shown.tip);
+}
+
+std::intptr_t NI_Private::TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+  if (message == kTrayCallbackMessage) {
+    if (lParam == kWmLButtonDown || lParam == kWmLButtonDblClk || lParam == kWmRButtonDown ||
+        lParam == kWmRButtonDblClk) {
+      reaction_.TrayIconClicked(wParam);
+    }
+    return 0;
+  }
+  // A new taskbar has no icons: the ones still wanted go back in. 0 means the message
+  // could not be registered; it is WM_NULL and must not count.
+  if (taskbarCreated_ != 0 && message == taskbarCreated_) ReAddIcons();
+  return hook_.CallWindowProcedure(PrevWndProc_, window, message, wParam, lParam);
+}
+
+}  // namespace tarvio::tray

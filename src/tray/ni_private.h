@@ -1,0 +1,76 @@
+#pragma once
+// NI_Private: the tray icon and the hook on the window that receives its messages.
+// The hooked window's procedure is replaced by TrayWindowProc, which takes the icon's
+// callback message and hands every other message to the procedure that was there before.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/notify_icon.h"
+#include "platform/window_hook.h"
+
+namespace tarvio::platform {
+class AnsiCodec;
+}
+
+namespace tarvio::tray {
+
+class NI_Public;
+
+inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimDelete = 2;
+inline constexpr platform::IconHandle kDeleteRequestIcon = 1;
+
+// Mouse messages over the icon (lParam of the callback message) that show the main window.
+inline constexpr std::intptr_t kWmLButtonDown = 513;
+inline constexpr std::intptr_t kWmLButtonDblClk = 515;
+inline constexpr std::intptr_t kWmRButtonDown = 516;
+inline constexpr std::intptr_t kWmRButtonDblClk = 518;
+
+class NI_Private final : public platform::WindowMessageSink {
+ public:
+  NI_Private(platform::NotifyIcon& notifyIcon, platform::WindowHook& hook, const platform::AnsiCodec& codec,
+             NI_Public& reaction)
+      : notifyIcon_(notifyIcon), hook_(hook), codec_(codec), reaction_(reaction) {}
+
+  // Hooking a window that is hooked already does nothing: the hook would otherwise save
+  // itself as the previous procedure and call itself without end.
+  void HookWindow(platform::WindowHandle window);
+  // Puts the saved procedure back; HookedWindow and PrevWndProc keep their values.
+  void UnhookWindow();
+
+  void NotifyIconCall(std::uint32_t request, std::uint32_t iconId, platform::IconHandle icon, const std::string& tip);
+  void AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip);
+  void RemoveTrayIcon(std::uint32_t iconId);
+
+  std::intptr_t TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam);
+  std::intptr_t WindowMessage(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override {
+    return TrayWindowProc(window, message, wParam, lParam);
+  }
+
+  platform::WindowHandle HookedWindow() const { return HookedWindow_; }
+  platform::WindowProcedure PrevWndProc() const { return PrevWndProc_; }
+
+ private:
+  struct ShownIcon {
+    std::uint32_t id;
+    platform::IconHandle icon;
+    std::string tip;
+  };
+
+  void ReAddIcons();
+
+  platform::NotifyIcon& notifyIcon_;
+  platform::WindowHook& hook_;
+  const platform::AnsiCodec& codec_;
+  NI_Public& reaction_;
+  platform::WindowHandle HookedWindow_ = 0;
+  platform::WindowProcedure PrevWndProc_ = 0;
+  bool hooked_ = false;
+  std::uint32_t taskbarCreated_ = 0;
+  std::vector<ShownIcon> shown_;  // icons added and not removed, for a taskbar created anew
+};
+
+}  // namespace tarvio::tray
