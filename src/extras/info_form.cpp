@@ -1,0 +1,56 @@
+#include "extras/info_form.h"
+
+#include <string>
+#include <utility>
+
+#include "extras/center_form.h"
+#include "extras/documents.h"
+#include "extras/product.h"
+#include "extras/version_suffix.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+
+namespace tarvio::extras {
+
+InfoForm::InfoForm(platform::FormFactory& factory, const platform::Screen& screen, Documents& documents,
+                   const platform::ProgramInfo& program, InfoEndpoints endpoints)
+    : factory_(factory), screen_(screen), documents_(documents), program_(program), endpoints_(std::move(endpoints)) {}
+
+void InfoForm::Show() {
+  if (!loaded_) {
+    form_.reset();
+    form_ = factory_.Create(InfoFormLayout(), *this);
+    if (!form_) return;
+    loaded_ = true;
+    Form_Load();
+  }
+  form_->Show();
+}
+
+void InfoForm::Form_Load() {
+  PlaceDialog(*form_, screen_.Metrics());
+  form_->SetToolTip(kInfoButtonBase + kInfoMailButton, MailToolTip(endpoints_));
+  form_->SetToolTip(kInfoButtonBase + kInfoNewsButton, NewsToolTip(endpoints_));
+  form_->SetCaption(std::string("Info über ") + kProductName);
+  form_->SetControlText(kInfoLabelId, InfoLabelText(VersionSuffix(program_)));
+}
+
+void InfoForm::Btn_Click(int index) {
+  if (!loaded_) return;
+  switch (index) {
+    case kInfoMailButton:
+      documents_.OpenDocument(form_->Handle(), MailDocument(endpoints_, VersionSuffix(program_)),
+                              platform::kSwShowNormal);
+      break;
+    case kInfoNewsButton:
+      documents_.OpenDocument(form_->Handle(), endpoints_.newsPage, platform::kSwShowNormal);
+      break;
+    case kInfoCloseButton:
+      form_->Unload();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace tarvio::extras
