@@ -107,8 +107,8 @@ std::optional<std::string_view> FindValue(std::string_view content, std::string_
   bool inSection = section.empty();
   std::size_t pos = 0;
   while (pos < content.size()) {
-    std::size_t end = content.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = content.size();
+    std::size_t end = pos;
+    while (end < content.size() && content[end] != '\n' && content[end] != '\r') ++end;
     const std::string_view line = Trim(content.substr(pos, end - pos));
     pos = end + 1;
     if (line.empty()) continue;

@@ -1,0 +1,123 @@
+// The plan rebuild on the real profile reader, under Wine or Windows: the rebuild next to
+// a bare loop of the same 2880 look-ups, and the longest stretch without a yield.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/list_control.h"
+#include "platform/portable/fixed_clock.h"
+#include "platform/toolkit.h"
+#include "platform/win32/win32_codec.h"
+#include "platform/win32/win32_profile_reader.h"
+#include "schedule/ini_reader.h"
+#include "schedule/schedule.h"
+
+namespace {
+
+using namespace tarvio;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kConnections = 50;
+constexpr int kRepetitions = 7;
+
+std::string ConnectionName(int i) { return "Provider" + std::to_string(100 + i); }
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Notes the time between one yield and the next; answers message boxes without showing them.
+class StopwatchToolkit final : public platform::Toolkit {
+ public:
+  int MsgBox(const std::string&, int, const std::string&) override {
+    ++boxes;
+    return platform::kIdOk;
+  }
+  void DoEvents() override { Lap(); }
+  void Start() { last_ = Clock::now(); }
+  void Lap() {
+    const Clock::time_point now = Clock::now();
+    longest = std::max(longest, now - last_);
+    last_ = now;
+  }
+  Clock::duration longest{};
+  int boxes = 0;
+
+ private:
+  Clock::time_point last_{};
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main() {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tarvio-wine-bench";
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "Provider.INI").string();
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const char* section : {"[Werktags]\r\n", "[Wochenende]\r\n"}) {
+      out << section;
+      for (int minute = 0; minute < 1440; ++minute) {
+        out << schedule::TimeKey(minute / 60, minute % 60) << "=" << ConnectionName((minute * 7) % kConnections)
+            << "\r\n";
+      }
+    }
+  }
+
+  platform::win32::Win32ProfileReader reader;
+  platform::win32::Win32Codec codec;
+  schedule::IniReader ini(reader, codec);
+  StopwatchToolkit toolkit;
+  platform::portable::FixedClock clock;
+  platform::ListControl providerList(platform::ListControl::Order::Sorted);
+  platform::ListControl workdayLines(platform::ListControl::Order::Sorted);
+  platform::ListControl weekendLines(platform::ListControl::Order::Sorted);
+  for (int i = 0; i < kConnections; ++i) providerList.AddItem(ConnectionName(i));
+  schedule::Schedule plan(ini, toolkit, clock, providerList, workdayLines, weekendLines);
+  plan.IniFilePath = path;
+
+  std::vector<double> rebuild, bare;
+  std::vector<char> buffer(32767);
+  const std::string names[2] = {"Werktags", "Wochenende"};
+  std::size_t found = 0;
+  plan.RebuildSchedule();  // warm-up: the file and the reader's cache
+  toolkit.longest = {};
+  for (int rep = 0; rep < kRepetitions; ++rep) {
+    const Clock::time_point start = Clock::now();
+    toolkit.Start();
+    plan.RebuildSchedule();
+    toolkit.Lap();  // the stretch after the last yield counts too
+    rebuild.push_back(Milliseconds(Clock::now() - start));
+
+    const Clock::time_point bareStart = Clock::now();
+    for (int hour = 0; hour < 24; ++hour) {
+      for (int minute = 0; minute < 60; ++minute) {
+        const std::string key = schedule::TimeKey(hour, minute);
+        for (const std::string& section : names) {
+          found += reader.GetProfileValue(section, key, "", buffer.data(), 32767, path) > 0 ? 1 : 0;
+        }
+      }
+    }
+    bare.push_back(Milliseconds(Clock::now() - bareStart));
+  }
+
+  const double longestMs = Milliseconds(toolkit.longest);
+  std::printf("%-34s %10s\n", "measure (median of 7 runs)", "value");
+  std::printf("%-34s %10.2f ms\n", "rebuild, 2880 look-ups", Median(rebuild));
+  std::printf("%-34s %10.2f ms\n", "bare loop, 2880 look-ups", Median(bare));
+  std::printf("%-34s %10.3f\n", "ratio rebuild / bare", Median(rebuild) / Median(bare));
+  std::printf("%-34s %10.2f ms\n", "longest stretch without yield, max", longestMs);
+  std::printf("%-34s %10d\n", "message boxes", toolkit.boxes);
+  std::printf("%-34s %10d / %zu\n", "display lines / values found", workdayLines.ListCount() + weekendLines.ListCount(),
+              found / kRepetitions);
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+  return toolkit.boxes == 0 && workdayLines.ListCount() == 1440 ? 0 : 1;
+}
