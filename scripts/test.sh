@@ -28,3 +28,6 @@ bash scripts/fuzz.sh 30
 
 step "Windows tests under Wine"
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win64
+
+step "release packages and installer tests under Wine"
+xvfb-run -a -s "-screen 0 1024x768x24" bash tests/installer/run.sh
