@@ -26,8 +26,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 step "fuzzers"
 bash scripts/fuzz.sh 30
 
-step "Windows tests under Wine"
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win64
-
 step "release packages and installer tests under Wine"
 xvfb-run -a -s "-screen 0 1024x768x24" bash tests/installer/run.sh
+
+step "Windows tests under Wine"
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win64
