@@ -9,13 +9,28 @@
 namespace tarvio::platform::win32 {
 namespace {
 
+bool IsForm(HWND window) {
+  char className[32] = {};
+  return window != nullptr && GetClassNameA(window, className, sizeof className) > 0 &&
+         std::strcmp(className, kFormClassName) == 0;
+}
+
+// Enter presses the focused push button. The dialog keyboard would press only a default
+// button, and a form has none; in a real dialog the dialog manager makes the focused
+// button the default, which no plain window does.
+bool PressFocusedButton(HWND root, const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
+  HWND focus = GetFocus();
+  if (focus == nullptr || !IsChild(root, focus)) return false;
+  const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
+  if ((code & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) == 0) return false;
+  SendMessageA(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+  return true;
+}
+
 void Dispatch(MSG& msg) {
   HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  char className[32] = {};
-  if (root != nullptr && GetClassNameA(root, className, sizeof className) > 0 &&
-      std::strcmp(className, kFormClassName) == 0 && IsDialogMessageA(root, &msg)) {
-    return;
-  }
+  if (IsForm(root) && (PressFocusedButton(root, msg) || IsDialogMessageA(root, &msg))) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }
