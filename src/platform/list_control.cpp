@@ -8,7 +8,9 @@ namespace tarvio::platform {
 
 int ListControl::AddItem(const std::string& text) {
   auto at = items_.end();
-  if (order_ == Order::Sorted) {
+  // Plan lines arrive in time order, so the end is the usual place: one comparison.
+  const bool belongsAtEnd = items_.empty() || CompareNoCase(items_.back(), text) <= 0;
+  if (order_ == Order::Sorted && !belongsAtEnd) {
     at = std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& a, const std::string& b) {
       return CompareNoCase(a, b) < 0;
     });

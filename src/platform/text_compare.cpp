@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace tarvio::platform {
 namespace {
@@ -60,32 +59,36 @@ char32_t FoldCase(char32_t c) {
   return c;
 }
 
-// The base letter of a folded Latin-1 letter with a diacritic, for the primary order.
-std::u32string BaseLetters(char32_t c) {
-  static constexpr std::u32string_view kBase =
-      U"aaaaaaaceeeeiiii" U"dnooooo\u00f7ouuuuy\u00fe" U"y";  // U+00E0..U+00FF, then 0xFF
-  if (c == 0xDF) return U"ss";
-  if (c >= 0xE0 && c <= 0xFE) return std::u32string(1, kBase[c - 0xE0]);
-  if (c == 0xFF) return U"y";
-  return std::u32string(1, c);
-}
+// The base letter of a folded Latin-1 letter with a diacritic, for the primary order;
+// "ß" stands for two letters, "ss".
+constexpr std::u32string_view kBase =
+    U"aaaaaaaceeeeiiii" U"dnooooo\u00f7ouuuuy\u00fe" U"y";  // U+00E0..U+00FF
 
-struct Keys {
-  std::u32string primary;  // folded, diacritics dropped
-  std::u32string folded;   // folded only
-};
-
-Keys MakeKeys(std::string_view s) {
-  Keys keys;
-  for (std::size_t pos = 0; pos < s.size();) {
-    const char32_t folded = FoldCase(NextCodePoint(s, pos));
-    keys.folded.push_back(folded);
-    keys.primary += BaseLetters(folded);
+// Walks a text as the letters that decide the primary order, without allocating: the
+// lists compare names thousands of times per rebuild.
+class PrimaryLetters {
+ public:
+  explicit PrimaryLetters(std::string_view s) : s_(s) {}
+  bool Done() const { return pendingS_ == 0 && pos_ >= s_.size(); }
+  char32_t Next() {
+    if (pendingS_ > 0) {
+      --pendingS_;
+      return U's';
+    }
+    const char32_t folded = FoldCase(NextCodePoint(s_, pos_));
+    if (folded == 0xDF) {
+      pendingS_ = 1;
+      return U's';
+    }
+    if (folded >= 0xE0 && folded <= 0xFF) return kBase[folded - 0xE0];
+    return folded;
   }
-  return keys;
-}
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+ private:
+  std::string_view s_;
+  std::size_t pos_ = 0;
+  int pendingS_ = 0;
+};
 
 }  // namespace
 
@@ -99,10 +102,24 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
-  const Keys ka = MakeKeys(a);
-  const Keys kb = MakeKeys(b);
-  if (const int primary = ka.primary.compare(kb.primary); primary != 0) return Sign(primary);
-  return Sign(ka.folded.compare(kb.folded));
+  PrimaryLetters pa(a);
+  PrimaryLetters pb(b);
+  while (!pa.Done() && !pb.Done()) {
+    const char32_t ca = pa.Next();
+    const char32_t cb = pb.Next();
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (!pa.Done() || !pb.Done()) return pa.Done() ? -1 : 1;
+  // Same letters but for diacritics: the plain letter first, then by code point.
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    const char32_t ca = FoldCase(NextCodePoint(a, i));
+    const char32_t cb = FoldCase(NextCodePoint(b, j));
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
+  return 0;
 }
 
 }  // namespace tarvio::platform
