@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Prepares a Wine prefix for trying Tarvio: three demo dial-up entries, a current
+# connection and an idle time, and the sample plan beside the program.
+#   seed-demo.sh PREFIX PROGRAM_FOLDER
+set -euo pipefail
+cd "$(dirname "$0")/.."
+prefix="$1"; folder="$2"
+export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}"
+wine=/usr/lib/wine/wine64
+command -v wine64 >/dev/null 2>&1 && wine=$(command -v wine64)
+
+reg() { bash scripts/wine-run.sh "$prefix" reg "$@" >/dev/null; }
+for entry in Nachttarif Tagtarif Abendtarif; do
+  reg add "HKCU\\remoteaccess\\Profile\\$entry" /f
+done
+reg add 'HKCU\remoteaccess' /v InternetProfile /t REG_SZ /d Tagtarif /f
+reg add 'HKLM\System\CurrentControlSet\Services\ICSharing\Settings\General' /v HangupTimer /t REG_SZ /d 300 /f
+
+if [ -f docs/Provider.INI ]; then
+  cp docs/Provider.INI "$folder/Provider.INI"
+else
+  # Until the sample plan is written: nights, days and evenings on workdays, nights at weekends.
+  printf '[Werktags]\r\n00:00=Nachttarif\r\n08:00=Tagtarif\r\n18:00=Abendtarif\r\n[Wochenende]\r\n00:00=Nachttarif\r\n' \
+    >"$folder/Provider.INI"
+fi
+[ -f docs/hilfe.htm ] && cp docs/hilfe.htm "$folder/hilfe.htm"
+"$(dirname "$wine")/wineserver" -w 2>/dev/null || true
