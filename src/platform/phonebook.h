@@ -1,6 +1,7 @@
 #pragma once
 // The dial-up entries of the system's phonebooks (from Windows XP on, where the
-// entries no longer live in the registry). Names are ANSI text.
+// entries no longer live in the registry). Names are UTF-8 text, like all text inside
+// the program.
 #include <string>
 #include <vector>
 

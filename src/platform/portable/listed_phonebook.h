@@ -1,5 +1,5 @@
 #pragma once
-// A phonebook that holds whatever entries it is given.
+// A phonebook that holds whatever entries it is given, as UTF-8 names.
 #include "platform/phonebook.h"
 
 namespace tarvio::platform::portable {
