@@ -50,7 +50,7 @@ bool MainForm::Form_Load() {
   form_->SetCaption(extras::kProductName);                                          // 2
   schedule_.IniFilePath = documents_.AppDirectory() + schedule::kPlanFileName;      // 3
   dialup::FillHangUpLists(HangUpDelayList, HangUpUnitList);                         // 4
-  dialup::LoadSettings(aan_, HangUpDelayList, HangUpUnitList, ProviderList, schedule_);  // 5
+  dialup::LoadSettings(aan_, platform_.phonebook, HangUpDelayList, HangUpUnitList, ProviderList, schedule_);  // 5
   ListsReady = -1;                                                                  // 6
   niPrivate_.HookWindow(form_->Handle());                                           // 7
   niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), extras::kProductName);          // 8

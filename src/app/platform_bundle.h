@@ -8,6 +8,7 @@ class Clock;
 class FormFactory;
 class InstanceCheck;
 class NotifyIcon;
+class Phonebook;
 class ProfileReader;
 class ProgramInfo;
 class Registry;
@@ -32,6 +33,7 @@ struct PlatformBundle {
   platform::Shell& shell;  // documents and process start
   const platform::ProgramInfo& programInfo;
   platform::InstanceCheck& instanceCheck;
+  platform::Phonebook& phonebook;  // dial-up entries of Windows XP and later
 };
 
 }  // namespace tarvio::app

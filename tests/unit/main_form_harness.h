@@ -18,6 +18,7 @@
 #include "platform/portable/headless_form.h"
 #include "platform/portable/headless_screen.h"
 #include "platform/portable/headless_toolkit.h"
+#include "platform/portable/listed_phonebook.h"
 #include "platform/portable/memory_registry.h"
 #include "platform/portable/recording_notify_icon.h"
 #include "platform/portable/recording_shell.h"
@@ -102,8 +103,9 @@ struct MainFormHarness {
   platform::portable::RecordingShell shell;
   platform::portable::FixedProgramInfo program;
   platform::portable::FixedInstanceCheck instance;
+  platform::portable::ListedPhonebook phonebook;
   app::MainForm form{{registry, profile, codec, clock, toolkit, forms, screen, notifyIcon, hook, shell, program,
-                      instance}};
+                      instance, phonebook}};
 
   MainFormHarness() {
     // The first window the factory makes; its procedure is what the hook replaces.

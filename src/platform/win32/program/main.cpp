@@ -13,6 +13,7 @@
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_instance_check.h"
 #include "platform/win32/win32_notify_icon.h"
+#include "platform/win32/win32_phonebook.h"
 #include "platform/win32/win32_profile_reader.h"
 #include "platform/win32/win32_program_info.h"
 #include "platform/win32/win32_registry.h"
@@ -64,9 +65,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Shell shell(codec);
   Win32ProgramInfo programInfo(codec);
   Win32InstanceCheck instanceCheck(kInstanceMutexName);
+  Win32Phonebook phonebook(codec);
 
   tarvio::app::MainForm mainForm({registry, profileReader, codec, clock, toolkit, formFactory, screen, notifyIcon,
-                                  windowHook, shell, programInfo, instanceCheck});
+                                  windowHook, shell, programInfo, instanceCheck, phonebook});
   if (!mainForm.Form_Load()) return 0;
   // Ends when the last window of the program is gone: the main window after its unload,
   // or the info dialog when it outlives the main window.
