@@ -18,6 +18,10 @@ void ProviderSelected(dialup::Aan& aan, const platform::ListControl& providerLis
                   platform::kRegSz);
   aan.RegSetValue(platform::kHkeyCurrentUser, dialup::kRemoteAccessKey, dialup::kDefaultValue, name,
                   platform::kRegSz);
+  // Windows XP and later read the default connection from here; the machine-wide value
+  // of the same name belongs to the administrator and stays as it is.
+  aan.RegSetValue(platform::kHkeyCurrentUser, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue, name,
+                  platform::kRegSz);
 }
 
 }  // namespace tarvio::schedule

@@ -54,9 +54,10 @@ trap cleanup EXIT
 hkcu_ras='remoteaccess'
 profiles='remoteaccess\Profile'
 ics='System\CurrentControlSet\Services\ICSharing\Settings\General'
+autodial='Software\Microsoft\RAS Autodial\Default'
 
 # A clean registry state of our own for every test: three dial-up entries, a current
-# connection, a stored idle time.
+# connection (in both per-user places, none machine-wide), a stored idle time.
 seed() {  # seed INTERNETPROFILE HANGUPTIMER
   drv seed "$1" "$2" Tagtarif Nachttarif Abendtarif
 }
@@ -92,15 +93,31 @@ start_up_hides_and_fills_lists)
   expect "caption" "Tarvio" "$(drv caption)"
   expect "InternetProfile" "Tagtarif" "$(drv reg-get HKCU "$hkcu_ras" InternetProfile)"
   expect "Default" "Tagtarif" "$(drv reg-get HKCU "$hkcu_ras" Default)"
+  expect "DefaultInternet" "Tagtarif" "$(drv reg-get HKCU "$autodial" DefaultInternet)"
+  expect "machine DefaultInternet" "<missing>" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
   expect "HangupTimer" "300" "$(drv reg-get HKLM "$ics" HangupTimer)"
+  ;;
+default_internet_selects_when_internet_profile_is_blank)
+  seed Tagtarif 300
+  drv reg-del-value HKCU "$hkcu_ras" InternetProfile
+  drv reg-set HKCU "$autodial" DefaultInternet abendtarif
+  plan '[Werktags]' '[Wochenende]'
+  start_tarvio
+  started_hidden
+  expect "current connection" "0 Abendtarif" "$(drv selection 101)"
+  expect "InternetProfile not written" "<missing>" "$(drv reg-get HKCU "$hkcu_ras" InternetProfile)"
+  expect "DefaultInternet not written" "abendtarif" "$(drv reg-get HKCU "$autodial" DefaultInternet)"
   ;;
 due_connection_written_within_ten_seconds)
   seed Tagtarif 300
+  drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
   plan '[Werktags]' '00:00=Nachttarif' '[Wochenende]' '00:00=Nachttarif'
   start_tarvio
   started_hidden
   drv wait-reg HKCU "$hkcu_ras" InternetProfile Nachttarif 10000 || fail "InternetProfile not written"
   drv wait-reg HKCU "$hkcu_ras" Default Nachttarif 1000 || fail "Default not written"
+  drv wait-reg HKCU "$autodial" DefaultInternet Nachttarif 1000 || fail "DefaultInternet not written"
+  expect "machine DefaultInternet untouched" "Firmennetz" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
   expect "shown connection" "1 Nachttarif" "$(drv selection 101)"
   expect "workday plan" "00:00 Nachttarif" "$(drv items 104)"
   ;;
@@ -255,6 +272,7 @@ rebuild_applies_the_edited_plan)
   drv click 1002
   drv wait-reg HKCU "$hkcu_ras" InternetProfile Abendtarif 10000 || fail "edited plan not applied"
   expect "Default" "Abendtarif" "$(drv reg-get HKCU "$hkcu_ras" Default)"
+  expect "DefaultInternet" "Abendtarif" "$(drv reg-get HKCU "$autodial" DefaultInternet)"
   expect "workday plan" "00:00 Abendtarif" "$(drv items 104)"
   ;;
 end_of_session_ends_without_question)

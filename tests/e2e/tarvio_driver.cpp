@@ -15,6 +15,8 @@ constexpr const char* kFormClass = "TarvioForm";
 constexpr const char* kMainCaption = "Tarvio";
 constexpr DWORD kPollMilliseconds = 50;
 constexpr int kMessageBoxTextId = 0xFFFF;
+// Where Windows XP and later keep the default Internet connection (per user and per machine).
+constexpr const char* kAutodialDefaultKey = "Software\\Microsoft\\RAS Autodial\\Default";
 
 struct Search {
   const char* className;
@@ -356,7 +358,8 @@ int main(int argc, char** argv) {
   }
   if (command == "seed") {
     // A clean dial-up state in one call: SEED INTERNETPROFILE HANGUPTIMER ENTRY...
-    // Every value the program reads or writes starts from what is given here.
+    // Every value the program reads or writes starts from what is given here; the current
+    // connection goes to both places that hold it for the user.
     RegDeleteTreeA(HKEY_CURRENT_USER, "remoteaccess");
     HKEY key = nullptr;
     for (int i = 4; i < argc; ++i) {
@@ -373,8 +376,14 @@ int main(int argc, char** argv) {
     };
     const bool done = setText(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", arg(1)) &&
                       setText(HKEY_CURRENT_USER, "remoteaccess", "Default", arg(1)) &&
+                      setText(HKEY_CURRENT_USER, kAutodialDefaultKey, "DefaultInternet", arg(1)) &&
                       setText(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General",
                               "HangupTimer", arg(2));
+    // The machine-wide default connection is not there unless a test puts it there.
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAutodialDefaultKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+      RegDeleteValueA(key, "DefaultInternet");
+      RegCloseKey(key);
+    }
     return done ? 0 : Fail("cannot seed");
   }
   if (command == "reg-set") {

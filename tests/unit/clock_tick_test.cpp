@@ -55,7 +55,7 @@ class ClockTick : public ::testing::Test {
     return names;
   }
   static std::vector<std::string> Switch(const std::string& name) {
-    return {"InternetProfile=" + name, "Default=" + name};
+    return {"InternetProfile=" + name, "Default=" + name, "DefaultInternet=" + name};
   }
 
   static constexpr std::int16_t kDayLine = 0, kEveningLine = 1, kNightLine = 2, kWeekendLine = 3;
@@ -84,6 +84,8 @@ TEST_F(ClockTick, AppliesTheDueConnection) {
   EXPECT_EQ(WrittenNames(), Switch("DayLine"));
   EXPECT_EQ(registry.writes[0].keyPath, "HKCU\\remoteaccess");
   EXPECT_EQ(registry.writes[0].type, platform::kRegSz);
+  EXPECT_EQ(registry.writes[2].keyPath, "HKCU\\Software\\Microsoft\\RAS Autodial\\Default");
+  EXPECT_EQ(registry.writes[2].type, platform::kRegSz);
 }
 
 TEST_F(ClockTick, CellWithoutWishChangesNothing) {
@@ -117,8 +119,8 @@ TEST_F(ClockTick, AfterARebuildTheNextTickWritesAgain) {
   schedule.RebuildSchedule();
   TickAt(kMonday, 9, 0, 5);
   EXPECT_EQ(providerList.ListIndex(), kDayLine);
-  const std::vector<std::string> twice = {"InternetProfile=DayLine", "Default=DayLine", "InternetProfile=DayLine",
-                                          "Default=DayLine"};
+  const std::vector<std::string> twice = {"InternetProfile=DayLine", "Default=DayLine", "DefaultInternet=DayLine",
+                                          "InternetProfile=DayLine", "Default=DayLine", "DefaultInternet=DayLine"};
   EXPECT_EQ(WrittenNames(), twice);
 }
 
@@ -225,6 +227,8 @@ TEST_F(ClockTick, WholeWeekWritesExactlyThePlannedSwitches) {
     const std::string when = std::to_string(weekday) + " " + time + ":0";
     expected.push_back({"HKCU\\remoteaccess", "InternetProfile", name, platform::kRegSz, when});
     expected.push_back({"HKCU\\remoteaccess", "Default", name, platform::kRegSz, when});
+    expected.push_back(
+        {"HKCU\\Software\\Microsoft\\RAS Autodial\\Default", "DefaultInternet", name, platform::kRegSz, when});
   };
   expectSwitch(kMonday, "00:00", "NightLine");
   for (int weekday = kMonday; weekday <= kFriday; ++weekday) {

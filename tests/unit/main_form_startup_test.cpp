@@ -72,6 +72,23 @@ TEST(MainFormStartUp, WritesNothingToTheRegistry) {
   EXPECT_EQ(h.InternetProfile(), "Tagtarif");
   EXPECT_EQ(h.Value(kHkeyLocalMachine, dialup::kIcsGeneralKey, dialup::kHangupTimerValue), "300");
   EXPECT_EQ(h.Value(kHkeyCurrentUser, dialup::kRemoteAccessKey, dialup::kDefaultValue), "<none>");
+  EXPECT_EQ(h.Value(kHkeyCurrentUser, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "<none>");
+  EXPECT_EQ(h.Value(kHkeyLocalMachine, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "<none>");
+}
+
+TEST(MainFormStartUp, OffersThePhonebookEntriesAndSelectsTheUsersDefaultInternet) {
+  MainFormHarness h;
+  h.AddEntry("Tagtarif");
+  h.phonebook.entries = {"TAGTARIF", "Mobilfunk", "Büro-ISDN"};
+  h.SetValue(kHkeyCurrentUser, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue, "mobilfunk");
+  h.SetValue(kHkeyLocalMachine, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue, "Tagtarif");
+  ASSERT_TRUE(h.Load());
+  ASSERT_EQ(h.form.ProviderList.ListCount(), 3);
+  EXPECT_EQ(h.form.ProviderList.List(0), "Büro-ISDN");
+  EXPECT_EQ(h.form.ProviderList.List(1), "Mobilfunk");
+  EXPECT_EQ(h.form.ProviderList.List(2), "Tagtarif");
+  EXPECT_EQ(h.form.ProviderList.ListIndex(), 1);
+  EXPECT_EQ(h.registry.writes, 0);
 }
 
 TEST(MainFormStartUp, SecondInstanceIsRefusedAndTouchesNothing) {
@@ -97,12 +114,19 @@ TEST(MainFormStartUp, FirstTickAfterStartUpWritesTheDueConnection) {
   MainFormHarness h;
   h.SeedDemo();
   ASSERT_TRUE(h.Load());
+  h.SetValue(kHkeyLocalMachine, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue, "Firmennetz");
   h.Main().Tick();
+  using Written = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(h.registry.written,
+            (Written{{"InternetProfile", "Nachttarif"}, {"Default", "Nachttarif"}, {"DefaultInternet", "Nachttarif"}}));
   EXPECT_EQ(h.InternetProfile(), "Nachttarif");
   EXPECT_EQ(h.Value(kHkeyCurrentUser, dialup::kRemoteAccessKey, dialup::kDefaultValue), "Nachttarif");
+  EXPECT_EQ(h.Value(kHkeyCurrentUser, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "Nachttarif");
   h.clock.now.weekday = 6;  // Saturday: the weekend plan
   h.Main().Tick();
   EXPECT_EQ(h.InternetProfile(), "Abendtarif");
+  EXPECT_EQ(h.Value(kHkeyCurrentUser, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "Abendtarif");
+  EXPECT_EQ(h.Value(kHkeyLocalMachine, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "Firmennetz");
 }
 
 TEST(MainFormStartUp, TrayClickShowsTheHiddenWindow) {

@@ -27,13 +27,29 @@ struct SwitchWorld {
   std::int16_t listsReady = -1;
 };
 
-TEST(ProviderSwitch, WritesInternetProfileThenDefault) {
+constexpr const char* kAutodialKey = "Software\\Microsoft\\RAS Autodial\\Default";
+
+TEST(ProviderSwitch, WritesInternetProfileThenDefaultThenDefaultInternet) {
   SwitchWorld w;
   w.providerList.SetListIndex(1);  // NightLine
-  EXPECT_EQ(w.registry.writes, (std::vector<Write>{{"HKCU\\remoteaccess", "InternetProfile", "NightLine", 1, ""},
-                                                   {"HKCU\\remoteaccess", "Default", "NightLine", 1, ""}}));
+  EXPECT_EQ(w.registry.writes,
+            (std::vector<Write>{{"HKCU\\remoteaccess", "InternetProfile", "NightLine", 1, ""},
+                                {"HKCU\\remoteaccess", "Default", "NightLine", 1, ""},
+                                {"HKCU\\Software\\Microsoft\\RAS Autodial\\Default", "DefaultInternet", "NightLine", 1,
+                                 ""}}));
   EXPECT_EQ(w.aan.RegGetString(platform::kHkeyCurrentUser, "remoteaccess", "InternetProfile"), "NightLine");
   EXPECT_EQ(w.aan.RegGetString(platform::kHkeyCurrentUser, "remoteaccess", "Default"), "NightLine");
+  EXPECT_EQ(w.aan.RegGetString(platform::kHkeyCurrentUser, kAutodialKey, "DefaultInternet"), "NightLine");
+}
+
+TEST(ProviderSwitch, TheMachineWideDefaultIsLeftAlone) {
+  SwitchWorld w;
+  w.aan.RegSetValue(platform::kHkeyLocalMachine, kAutodialKey, "DefaultInternet", "Firmennetz", platform::kRegSz);
+  w.registry.writes.clear();
+  w.providerList.SetListIndex(0);  // DayLine
+  ASSERT_EQ(w.registry.writes.size(), 3u);
+  for (const Write& write : w.registry.writes) EXPECT_EQ(write.keyPath.rfind("HKCU\\", 0), 0u) << write.keyPath;
+  EXPECT_EQ(w.aan.RegGetString(platform::kHkeyLocalMachine, kAutodialKey, "DefaultInternet"), "Firmennetz");
 }
 
 TEST(ProviderSwitch, NothingWhileListsAreNotReady) {
@@ -47,7 +63,7 @@ TEST(ProviderSwitch, EverySelectionWritesEvenTheSameOneAgain) {
   SwitchWorld w;
   w.providerList.SetListIndex(0);
   w.providerList.SetListIndex(0);
-  EXPECT_EQ(w.registry.writes.size(), 4u);
+  EXPECT_EQ(w.registry.writes.size(), 6u);
 }
 
 TEST(ProviderSwitch, NoSelectionWritesNothing) {
@@ -59,9 +75,10 @@ TEST(ProviderSwitch, NoSelectionWritesNothing) {
 TEST(ProviderSwitch, NameGoesOutInTheAnsiCodePage) {
   SwitchWorld w;
   w.providerList.SetListIndex(2);  // Straßenfunk
-  ASSERT_EQ(w.registry.writes.size(), 2u);
-  EXPECT_EQ(w.registry.writes[0].text, "Stra\xDF" "enfunk");
+  ASSERT_EQ(w.registry.writes.size(), 3u);
+  for (const Write& write : w.registry.writes) EXPECT_EQ(write.text, "Stra\xDF" "enfunk") << write.valueName;
   EXPECT_EQ(w.aan.RegGetString(platform::kHkeyCurrentUser, "remoteaccess", "Default"), "Straßenfunk");
+  EXPECT_EQ(w.aan.RegGetString(platform::kHkeyCurrentUser, kAutodialKey, "DefaultInternet"), "Straßenfunk");
 }
 
 }  // namespace
