@@ -137,6 +137,12 @@ int Usage() {
   return 2;
 }
 
+// EnumWindows wants a CALLBACK (stdcall in the 32-bit build), which a lambda is not.
+BOOL CALLBACK PrintWindowLine(HWND window, LPARAM) {
+  std::printf("%s|%s|%d\n", ClassOf(window).c_str(), WindowText(window).c_str(), IsWindowVisible(window) ? 1 : 0);
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -347,13 +353,7 @@ int main(int argc, char** argv) {
   }
   if (command == "windows") {
     // Every top-level window with its class and caption, for finding one's way.
-    EnumWindows(
-        [](HWND window, LPARAM) -> BOOL {
-          std::printf("%s|%s|%d\n", ClassOf(window).c_str(), WindowText(window).c_str(),
-                      IsWindowVisible(window) ? 1 : 0);
-          return TRUE;
-        },
-        0);
+    EnumWindows(PrintWindowLine, 0);
     return 0;
   }
   if (command == "seed") {
