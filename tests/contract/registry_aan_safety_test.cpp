@@ -19,9 +19,7 @@ using platform::RegStatus;
 class ScriptedRegistry final : public platform::Registry {
  public:
   RegStatus OpenKeyEx(RegKey, const std::string&, std::uint32_t, std::uint32_t, RegKey* result) override {
-    *result = 0x44;
-    ++open;
-    return platform::kRegSuccess;
+    return Opened(result);
   }
   RegStatus QueryInfoKey(RegKey, platform::RegKeyInfo* out) override {
     *out = info;
@@ -42,11 +40,7 @@ class ScriptedRegistry final : public platform::Registry {
     *nameLen = reportedLength;
     return enumStatus;
   }
-  RegStatus CreateKey(RegKey, const std::string&, RegKey* result) override {
-    *result = 0x44;
-    ++open;
-    return platform::kRegSuccess;
-  }
+  RegStatus CreateKey(RegKey, const std::string&, RegKey* result) override { return Opened(result); }
   RegStatus SetValueEx(RegKey, const std::string&, std::uint32_t type, const std::uint8_t* data,
                        std::uint32_t dataLen) override {
     written.assign(reinterpret_cast<const char*>(data), dataLen);
@@ -68,68 +62,77 @@ class ScriptedRegistry final : public platform::Registry {
   std::string written;
   std::uint32_t writtenType = 0;
   int open = 0;
+
+ private:
+  RegStatus Opened(RegKey* result) {
+    *result = 0x44;
+    ++open;
+    return platform::kRegSuccess;
+  }
 };
 
 class AanSafety : public ::testing::Test {
  protected:
+  std::string Read() { return aan.RegGetString(platform::kHkeyCurrentUser, "k", "v"); }
+  SubKeyNames List() { return aan.RegEnumSubKeys(platform::kHkeyCurrentUser, "k"); }
+
   ScriptedRegistry registry;
   platform::portable::Cp1252Codec codec;
   Aan aan{registry, codec};
 };
 
-TEST_F(AanSafety, ALengthBeyondTheBufferReadsAsBlanks) {
-  registry.info.maxValueLen = 3;
-  registry.value = "abc";
-  registry.reportedLength = 1000;
-  EXPECT_EQ(aan.RegGetString(platform::kHkeyCurrentUser, "k", "v"), "    ");
-  EXPECT_EQ(registry.open, 0);
-}
-
-TEST_F(AanSafety, DataThatDoesNotFitReadsAsBlanksWhateverTheBufferHolds) {
-  registry.info.maxValueLen = 2;
-  registry.value = "abcdef";
-  registry.reportedLength = 6;
-  registry.readStatus = platform::kRegMoreData;
-  EXPECT_EQ(aan.RegGetString(platform::kHkeyCurrentUser, "k", "v"), "   ");
+// A length beyond the buffer, data that did not fit, or string data of no bytes at all.
+TEST_F(AanSafety, UnusableReadsGiveBlanksOrTheEmptyText) {
+  const struct {
+    std::uint32_t longest;
+    std::string value;
+    std::uint32_t reported;
+    RegStatus status;
+    std::string expected;
+  } rows[] = {
+      {3, "abc", 1000, platform::kRegSuccess, "    "},
+      {2, "abcdef", 6, platform::kRegMoreData, "   "},  // whatever the buffer holds
+      {4, "", 0, platform::kRegSuccess, ""},
+  };
+  for (const auto& row : rows) {
+    ScriptedRegistry scripted;
+    scripted.info.maxValueLen = row.longest;
+    scripted.value = row.value;
+    scripted.reportedLength = row.reported;
+    scripted.readStatus = row.status;
+    EXPECT_EQ(Aan(scripted, codec).RegGetString(platform::kHkeyCurrentUser, "k", "v"), row.expected) << row.value;
+    EXPECT_EQ(scripted.open, 0) << row.value;
+  }
 }
 
 TEST_F(AanSafety, AnAbsurdLongestValueDoesNotSizeTheBuffer) {
   registry.info.maxValueLen = 0xFFFFFFFFu;
   registry.value = std::string("45\0", 3);
   registry.reportedLength = 3;
-  EXPECT_EQ(aan.RegGetString(platform::kHkeyCurrentUser, "k", "v"), "45");
+  EXPECT_EQ(Read(), "45");
   EXPECT_LT(registry.bufferSeen, 0xFFFFFFFFu);
   EXPECT_GT(registry.bufferSeen, 3u);
 }
 
-TEST_F(AanSafety, AStringTypeReportedWithNoDataIsTheEmptyText) {
-  registry.info.maxValueLen = 4;
-  registry.reportedLength = 0;
-  EXPECT_EQ(aan.RegGetString(platform::kHkeyCurrentUser, "k", "v"), "");
-}
-
-TEST_F(AanSafety, ANameLongerThanItsBufferKeepsTheBlanks) {
+TEST_F(AanSafety, ANameThatCannotBeReadKeepsTheBlanksWhateverLengthIsReported) {
   registry.info.subKeys = 2;
   registry.info.maxSubKeyLen = 3;
   registry.reportedLength = 50;
-  EXPECT_EQ(aan.RegEnumSubKeys(platform::kHkeyCurrentUser, "k"), (SubKeyNames{"", "    ", "    "}));
+  EXPECT_EQ(List(), (SubKeyNames{"", "    ", "    "}));
   EXPECT_EQ(registry.bufferSeen, 4u);
   EXPECT_EQ(registry.open, 0);
-}
-
-TEST_F(AanSafety, AFailedEnumerationKeepsTheBlanksWhateverLengthItReports) {
   registry.info.subKeys = 1;
   registry.info.maxSubKeyLen = 4;
   registry.reportedLength = 2;
   registry.enumStatus = platform::kRegNoMoreItems;
-  EXPECT_EQ(aan.RegEnumSubKeys(platform::kHkeyCurrentUser, "k"), (SubKeyNames{"", "     "}));
+  EXPECT_EQ(List(), (SubKeyNames{"", "     "}));
 }
 
 TEST_F(AanSafety, AbsurdSubkeyFiguresStayWithinBounds) {
   registry.info.subKeys = 0xFFFFFFFFu;
   registry.info.maxSubKeyLen = 0xFFFFFFFFu;
   registry.reportedLength = 1;
-  const SubKeyNames names = aan.RegEnumSubKeys(platform::kHkeyCurrentUser, "k");
+  const SubKeyNames names = List();
   EXPECT_GT(names.size(), 1u);
   EXPECT_LT(names.size(), 0xFFFFFFFFu);
   EXPECT_EQ(names[1], "n");
@@ -138,7 +141,9 @@ TEST_F(AanSafety, AbsurdSubkeyFiguresStayWithinBounds) {
 
 TEST_F(AanSafety, WritingConvertsToTheCodePageAndCountsItsBytes) {
   aan.RegSetValue(platform::kHkeyCurrentUser, "k", "v", "Grüße", platform::kRegSz);
-  EXPECT_EQ(registry.written, std::string("Gr\xFC\xDF" "e\0", 6));
+  EXPECT_EQ(registry.written, std::string("Gr\xFC\xDF"
+                                          "e\0",
+                                          6));
   EXPECT_EQ(registry.writtenType, platform::kRegSz);
   aan.RegSetValue(platform::kHkeyCurrentUser, "k", "v", "ä", 4);
   EXPECT_EQ(registry.written, "\xE4");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "extras/documents.h"
 #include "extras/version_suffix.h"
@@ -25,26 +26,19 @@ TEST(Win32Shell, OpeningAMissingDocumentShowsNothingAndReturns) {
   SUCCEED();
 }
 
-TEST(Win32ProgramInfo, ReadsTheVersionResourceOfTheRunningProgram) {
+// The test program carries a version resource of known numbers.
+TEST(Win32ProgramInfo, ReadsTheVersionAndTheFolderOfTheRunningProgram) {
   const Win32Codec codec;
   const Win32ProgramInfo program(codec);
   const ProgramVersion version = program.Version();
-  EXPECT_EQ(version.major, 1);
-  EXPECT_EQ(version.minor, 0);
-  EXPECT_EQ(version.build, 0);
-  EXPECT_EQ(version.revision, 203);
+  EXPECT_EQ(std::vector<int>({version.major, version.minor, version.build, version.revision}),
+            std::vector<int>({1, 0, 0, 203}));
   EXPECT_EQ(extras::VersionSuffix(program), " (V1.0.203)");
-}
-
-TEST(Win32ProgramInfo, AppDirectoryIsTheFolderOfTheTestProgramWithOneBackslash) {
-  const Win32Codec codec;
-  const Win32ProgramInfo program(codec);
   const std::string path = program.ProgramFilePath();
   ASSERT_TRUE(path.ends_with("tarvio_tests.exe")) << path;
   Win32Shell shell(codec);
   portable::HeadlessToolkit toolkit;
-  extras::Documents documents(shell, program, toolkit);
-  const std::string folder = documents.AppDirectory();
+  const std::string folder = extras::Documents(shell, program, toolkit).AppDirectory();
   EXPECT_EQ(folder, path.substr(0, path.size() - std::string("tarvio_tests.exe").size()));
   EXPECT_FALSE(folder.ends_with("\\\\"));
 }
