@@ -52,36 +52,29 @@ TEST(CenterForm, MovesTheFormToTheMiddle) {
   EXPECT_EQ(form.place, std::make_pair(1250, 1500));
 }
 
+// Pixels count with each direction's own twips per pixel; metrics without a pixel size
+// count as a small screen.
 TEST(PlaceDialog, CornerOnSmallScreensElseCentred) {
-  struct Row {
-    int widthPixels, heightPixels;
-    bool corner;
+  const struct {
+    platform::ScreenMetrics screen;
+    int formWidth, formHeight;
+    std::pair<int, int> place;
+  } rows[] = {
+      {{640 * 15, 480 * 15, 15, 15}, 9504, 6912, {0, 0}},
+      {{800 * 15, 600 * 15, 15, 15}, 9504, 6912, {1248, 1044}},
+      {{1024 * 15, 480 * 15, 15, 15}, 9504, 6912, {0, 0}},
+      {{640 * 15, 1024 * 15, 15, 15}, 9504, 6912, {0, 0}},
+      {{641 * 15, 481 * 15, 15, 15}, 9504, 6912, {55, 151}},
+      {{9600, 7200, 12, 12}, 100, 100, {4750, 3550}},
+      {{9600, 7200, 15, 12}, 100, 100, {0, 0}},
+      {{12000, 9000, 0, 15}, 100, 100, {0, 0}},
   };
-  for (const Row row : {Row{640, 480, true}, Row{800, 600, false}, Row{1024, 480, true}, Row{640, 1024, true},
-                        Row{641, 481, false}}) {
-    SizedForm form(9504, 6912);
-    PlaceDialog(form, {row.widthPixels * 15, row.heightPixels * 15, 15, 15});
-    const auto expected = row.corner ? std::make_pair(0, 0)
-                                     : std::make_pair((row.widthPixels * 15 - 9504) / 2,
-                                                      (row.heightPixels * 15 - 6912) / 2);
-    EXPECT_EQ(form.place, expected) << row.widthPixels << " x " << row.heightPixels;
+  for (const auto& row : rows) {
+    SizedForm form(row.formWidth, row.formHeight);
+    PlaceDialog(form, row.screen);
+    EXPECT_EQ(form.place, row.place) << row.screen.widthTwips << " x " << row.screen.heightTwips << " twips, "
+                                     << row.screen.twipsPerPixelX << "/" << row.screen.twipsPerPixelY;
   }
-}
-
-TEST(PlaceDialog, PixelsCountWithEachDirectionsOwnTwipsPerPixel) {
-  SizedForm form(100, 100);
-  // 9600 twips at 12 per pixel are 800 pixels across; 7200 at 12 are 600 down.
-  PlaceDialog(form, {9600, 7200, 12, 12});
-  EXPECT_EQ(form.place, std::make_pair(4750, 3550));
-  SizedForm narrow(100, 100);
-  PlaceDialog(narrow, {9600, 7200, 15, 12});  // 640 pixels across
-  EXPECT_EQ(narrow.place, std::make_pair(0, 0));
-}
-
-TEST(PlaceDialog, MetricsWithoutPixelSizeGoToTheCorner) {
-  SizedForm form(100, 100);
-  PlaceDialog(form, {12000, 9000, 0, 15});
-  EXPECT_EQ(form.place, std::make_pair(0, 0));
 }
 
 }  // namespace

@@ -31,23 +31,17 @@ TEST_F(DocumentsTest, OpenDocumentAsksTheShellToOpenTheStringAsPassed) {
   EXPECT_TRUE(toolkit.boxes.empty());
 }
 
-TEST_F(DocumentsTest, ShowHelpWithEmptyNameOpensTheHelpPageAndWritesItIntoTheCallersVariable) {
+// An empty name means the help page, and the caller's variable gets its path; the help
+// button's way shows no message.
+TEST_F(DocumentsTest, ShowHelpOpensTheNamedPageOrTheHelpPageWithoutAMessage) {
   std::string document;
   documents.ShowHelp(0x10, document, 0);
   EXPECT_EQ(document, "C:\\Programme\\Tarvio\\hilfe.htm");
-  EXPECT_EQ(shell.opened, (std::vector<Opened>{{0x10, "Open", "C:\\Programme\\Tarvio\\hilfe.htm", 10}}));
-}
-
-TEST_F(DocumentsTest, ShowHelpWithANameOpensThatNameAndLeavesItAlone) {
-  std::string document = "C:\\Anderswo\\seite.htm";
-  documents.ShowHelp(0x10, document, 0);
+  document = "C:\\Anderswo\\seite.htm";
+  documents.ShowHelp(0x11, document, 0);
   EXPECT_EQ(document, "C:\\Anderswo\\seite.htm");
-  EXPECT_EQ(shell.opened, (std::vector<Opened>{{0x10, "Open", "C:\\Anderswo\\seite.htm", 10}}));
-}
-
-TEST_F(DocumentsTest, HelpButtonPathShowsNoMessage) {
-  std::string document;
-  documents.ShowHelp(0x10, document, 0);
+  EXPECT_EQ(shell.opened, (std::vector<Opened>{{0x10, "Open", "C:\\Programme\\Tarvio\\hilfe.htm", 10},
+                                               {0x11, "Open", "C:\\Anderswo\\seite.htm", 10}}));
   EXPECT_TRUE(toolkit.boxes.empty());
 }
 

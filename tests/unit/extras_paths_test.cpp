@@ -10,11 +10,12 @@
 namespace tarvio::extras {
 namespace {
 
+struct Row {
+  const char* path;
+  const char* expected;
+};
+
 TEST(WithBackslash, AppendsOneBackslashUnlessThereIsOne) {
-  struct Row {
-    const char* path;
-    const char* expected;
-  };
   for (const Row row : {Row{"C:\\Tarvio", "C:\\Tarvio\\"}, Row{"C:\\", "C:\\"}, Row{"", "\\"},
                         Row{"C:\\Tarvio\\", "C:\\Tarvio\\"}, Row{"C:", "C:\\"}}) {
     EXPECT_EQ(WithBackslash(row.path), row.expected) << row.path;
@@ -22,32 +23,23 @@ TEST(WithBackslash, AppendsOneBackslashUnlessThereIsOne) {
 }
 
 TEST(FolderOf, GivesTheFolderAsTheSystemNamesIt) {
-  struct Row {
-    const char* file;
-    const char* folder;
-  };
-  for (const Row row : {Row{"C:\\Programme\\Tarvio\\Tarvio.exe", "C:\\Programme\\Tarvio"}, Row{"C:\\Tarvio.exe", "C:\\"},
-                        Row{"\\\\server\\share\\Tarvio.exe", "\\\\server\\share"}, Row{"Tarvio.exe", ""}, Row{"", ""}}) {
-    EXPECT_EQ(FolderOf(row.file), row.folder) << row.file;
+  for (const Row row :
+       {Row{"C:\\Programme\\Tarvio\\Tarvio.exe", "C:\\Programme\\Tarvio"}, Row{"C:\\Tarvio.exe", "C:\\"},
+        Row{"\\\\server\\share\\Tarvio.exe", "\\\\server\\share"}, Row{"Tarvio.exe", ""}, Row{"", ""}}) {
+    EXPECT_EQ(FolderOf(row.path), row.expected) << row.path;
   }
 }
 
-class AppDirectoryTest : public testing::Test {
- protected:
+TEST(AppDirectory, IsTheProgramsFolderEndingInOneBackslash) {
   platform::portable::RecordingShell shell;
   platform::portable::FixedProgramInfo program;
   platform::portable::HeadlessToolkit toolkit;
   Documents documents{shell, program, toolkit};
-};
-
-TEST_F(AppDirectoryTest, EndsInOneBackslash) {
-  program.filePath = "D:\\Werkzeuge\\Tarvio\\Tarvio.exe";
-  EXPECT_EQ(documents.AppDirectory(), "D:\\Werkzeuge\\Tarvio\\");
-}
-
-TEST_F(AppDirectoryTest, DriveRootEndsInOneBackslashNotTwo) {
-  program.filePath = "E:\\Tarvio.exe";
-  EXPECT_EQ(documents.AppDirectory(), "E:\\");
+  for (const Row row :
+       {Row{"D:\\Werkzeuge\\Tarvio\\Tarvio.exe", "D:\\Werkzeuge\\Tarvio\\"}, Row{"E:\\Tarvio.exe", "E:\\"}}) {
+    program.filePath = row.path;
+    EXPECT_EQ(documents.AppDirectory(), row.expected) << row.path;
+  }
 }
 
 }  // namespace

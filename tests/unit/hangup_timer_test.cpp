@@ -16,6 +16,9 @@ namespace {
 
 using platform::ListControl;
 
+const std::string kTenThousandDigitsText(10000, '7');
+const char* const kTenThousandDigits = kTenThousandDigitsText.c_str();
+
 class HangUpTimer : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -49,87 +52,61 @@ TEST_F(HangUpTimer, FillingOffersOneToNinetyAndBothUnitsFirstItemsSelected) {
   EXPECT_EQ(unit.ListIndex(), 0);
 }
 
+// Negative numbers and numbers beyond a 32-bit whole number are no time; "1e400" begins
+// with the number 1. Each row is read twice: into lists showing 6 min and into lists at
+// their first items, so neither a kept selection nor a kept unit can pass for the answer.
 TEST_F(HangUpTimer, ReadingShowsTheStoredTime) {
   const struct {
-    const char* stored;
+    const char* stored;  // null: no value at all
     const char* delay;
     const char* unit;
   } rows[] = {
-      {nullptr, "-", "sek"}, {"   ", "-", "sek"},  {"abc", "-", "sek"},   {"0", "-", "sek"},     {"1", "1", "sek"},
-      {"45", "45", "sek"},   {"60", "60", "sek"},  {"90", "90", "sek"},   {"91", "2", "min"},    {"120", "2", "min"},
-      {"150", "2", "min"},   {"210", "4", "min"},  {"5400", "90", "min"}, {"5430", "90", "min"}, {"5431", "90", "min"},
+      {nullptr, "-", "sek"}, {"   ", "-", "sek"}, {"abc", "-", "sek"}, {"0", "-", "sek"}, {"1", "1", "sek"},
+      {"45", "45", "sek"}, {"60", "60", "sek"}, {"90", "90", "sek"}, {"91", "2", "min"}, {"120", "2", "min"},
+      {"150", "2", "min"}, {"210", "4", "min"}, {"5400", "90", "min"}, {"5430", "90", "min"}, {"5431", "90", "min"},
       {"99999", "90", "min"}, {"89.5", "90", "sek"}, {"0.5", "-", "sek"}, {" 150", "2", "min"}, {"90.5", "90", "sek"},
+      {"2147483647", "90", "min"}, {"-5", "-", "sek"}, {"-0.4", "-", "sek"}, {"-2147483649", "-", "sek"},
+      {"2147483648", "-", "sek"}, {"2147483647.5", "-", "sek"}, {kTenThousandDigits, "-", "sek"},
+      {"1e400", "1", "sek"},
   };
   for (const auto& row : rows) {
-    platform::portable::MemoryRegistry fresh;
-    Aan freshAan(fresh, codec);
-    if (row.stored != nullptr) {
-      freshAan.RegSetValue(platform::kHkeyLocalMachine, kIcsGeneralKey, kHangupTimerValue, row.stored, platform::kRegSz);
+    for (const int start : {0, 1}) {
+      platform::portable::MemoryRegistry fresh;
+      Aan freshAan(fresh, codec);
+      if (row.stored != nullptr) {
+        freshAan.RegSetValue(platform::kHkeyLocalMachine, kIcsGeneralKey, kHangupTimerValue, row.stored,
+                             platform::kRegSz);
+      }
+      delay.SetListIndex(5 * start);
+      unit.SetListIndex(start);
+      ReadHangUpTime(freshAan, delay, unit);
+      const std::string label = row.stored == nullptr ? "missing" : std::string(row.stored).substr(0, 20);
+      EXPECT_EQ(ShownDelay(), row.delay) << label << " from " << start;
+      EXPECT_EQ(unit.List(unit.ListIndex()), row.unit) << label << " from " << start;
     }
-    delay.SetListIndex(0);
-    unit.SetListIndex(0);
-    ReadHangUpTime(freshAan, delay, unit);
-    EXPECT_EQ(ShownDelay(), row.delay) << (row.stored ? row.stored : "missing");
-    EXPECT_EQ(unit.List(unit.ListIndex()), row.unit) << (row.stored ? row.stored : "missing");
   }
 }
 
-TEST_F(HangUpTimer, NegativeOrOversizedValuesCountAsNoTime) {
-  const char* stored[] = {"-5", "-0.4", "-2147483649", "2147483648", "2147483647.5", "1e400"};
-  const char* expectedDelay[] = {"-", "-", "-", "-", "-", "1"};  // "1e400" begins with the number 1
-  for (std::size_t i = 0; i < std::size(stored); ++i) {
-    Store(stored[i]);
-    delay.SetListIndex(5);
-    unit.SetListIndex(1);
-    ReadHangUpTime(aan, delay, unit);
-    EXPECT_EQ(ShownDelay(), expectedDelay[i]) << stored[i];
-    EXPECT_EQ(unit.ListIndex(), 0) << stored[i];
-  }
-}
-
-TEST_F(HangUpTimer, TheLargestWholeNumberIsNinetyMinutes) {
-  Store("2147483647");
-  ReadHangUpTime(aan, delay, unit);
-  EXPECT_EQ(ShownDelay(), "90");
-  EXPECT_EQ(unit.ListIndex(), 1);
-}
-
-TEST_F(HangUpTimer, TenThousandDigitsCountAsNoTime) {
-  Store(std::string(10000, '7'));
-  ReadHangUpTime(aan, delay, unit);
-  EXPECT_EQ(ShownDelay(), "-");
-  EXPECT_EQ(unit.ListIndex(), 0);
-}
-
-TEST_F(HangUpTimer, ServingWritesTheShownTimeInSeconds) {
+// Every change of either list writes the shown time in seconds at once; no number counts as 0.
+TEST_F(HangUpTimer, ServingWritesTheShownTimeInSecondsOnEachChange) {
+  ReadHangUpTime(aan, delay, unit);  // nothing stored: no number, seconds
+  listsReady = -1;
   const struct {
-    int delayIndex;
-    int unitIndex;
+    ListControl& list;
+    int index;
     const char* written;
-  } rows[] = {{44, 0, "45"}, {4, 1, "300"}, {89, 1, "5400"}, {-1, 0, "0"}, {-1, 1, "0"}, {0, 0, "1"}};
-  listsReady = -1;
-  for (const auto& row : rows) {
-    delay.SetListIndex(row.delayIndex);
-    unit.SetListIndex(row.unitIndex);
-    EXPECT_EQ(Stored(), row.written) << row.delayIndex << "/" << row.unitIndex;
+  } steps[] = {{unit, 1, "0"},    {delay, 2, "180"}, {delay, 1, "120"}, {unit, 0, "2"},
+               {delay, 44, "45"}, {delay, 4, "5"},   {unit, 1, "300"},  {delay, 89, "5400"},
+               {unit, 0, "90"},   {delay, -1, "0"},  {delay, 0, "1"},   {unit, 1, "60"}};
+  for (const auto& step : steps) {
+    step.list.SetListIndex(step.index);
+    EXPECT_EQ(Stored(), step.written) << ShownDelay() << " " << unit.List(unit.ListIndex());
   }
-}
-
-TEST_F(HangUpTimer, EachChangeWritesAtOnce) {
-  listsReady = -1;
-  delay.SetListIndex(1);
-  EXPECT_EQ(Stored(), "2");
-  unit.SetListIndex(1);
-  EXPECT_EQ(Stored(), "120");
-}
-
-TEST_F(HangUpTimer, NoStoredValueThenMinutesWritesZeroThenANumberItsSeconds) {
+  // A stored 60 reads back as 60 seconds, not as one minute.
+  listsReady = 0;
   ReadHangUpTime(aan, delay, unit);
-  listsReady = -1;
-  unit.SetListIndex(1);
-  EXPECT_EQ(Stored(), "0");
-  delay.SetListIndex(2);
-  EXPECT_EQ(Stored(), "180");
+  EXPECT_EQ(ShownDelay(), "60");
+  EXPECT_EQ(unit.ListIndex(), 0);
 }
 
 TEST_F(HangUpTimer, NothingIsWrittenBeforeTheListsAreReady) {
@@ -142,17 +119,6 @@ TEST_F(HangUpTimer, NothingIsWrittenBeforeTheListsAreReady) {
   ReadHangUpTime(aan, delay, unit);
   EXPECT_EQ(Stored(), "300");
   EXPECT_EQ(quiet.RegGetString(platform::kHkeyLocalMachine, kIcsGeneralKey, kHangupTimerValue), " ");
-}
-
-TEST_F(HangUpTimer, AStoredSixtyShowsAsSixtySecondsNotOneMinute) {
-  listsReady = -1;
-  delay.SetListIndex(0);
-  unit.SetListIndex(1);
-  ASSERT_EQ(Stored(), "60");
-  listsReady = 0;
-  ReadHangUpTime(aan, delay, unit);
-  EXPECT_EQ(ShownDelay(), "60");
-  EXPECT_EQ(unit.ListIndex(), 0);
 }
 
 TEST_F(HangUpTimer, ARefusedWriteIsNotReportedAndTheListsKeepTheirChoice) {

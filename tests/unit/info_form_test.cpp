@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,23 +38,15 @@ TEST(VersionSuffix, TakesMajorMinorAndTheLastNumber) {
   EXPECT_EQ(VersionSuffix(platform::ProgramVersion{2, 10, 7, 0}), " (V2.10.0)");
 }
 
-TEST_F(InfoFormTest, MailButtonOpensUnencodedMailtoWithVersionInTheSubject) {
-  info.Show();
-  info.Btn_Click(0);
-  EXPECT_EQ(shell.opened, (std::vector<Opened>{{Window().Handle(), "Open",
-                                                "mailto:hilfe@beispiel.example?subject=Tarvio (V1.0.203)", 1}}));
-}
-
-TEST_F(InfoFormTest, NewsButtonOpensTheHostAndPageWithoutScheme) {
-  info.Show();
-  info.Btn_Click(1);
-  EXPECT_EQ(shell.opened, (std::vector<Opened>{{Window().Handle(), "Open", "www.beispiel.example/new.htm", 1}}));
-}
-
-TEST_F(InfoFormTest, OtherButtonIndicesDoNothing) {
+TEST_F(InfoFormTest, MailAndNewsButtonsOpenTheirTargetsAndOtherIndicesDoNothing) {
   info.Show();
   for (const int index : {-1, 2, 4, 10}) info.Btn_Click(index);
   EXPECT_TRUE(shell.opened.empty());
+  info.Btn_Click(0);
+  info.ButtonClicked(kInfoButtonBase + 1);  // the window reports control ids
+  EXPECT_EQ(shell.opened, (std::vector<Opened>{
+                              {Window().Handle(), "Open", "mailto:hilfe@beispiel.example?subject=Tarvio (V1.0.203)", 1},
+                              {Window().Handle(), "Open", "www.beispiel.example/new.htm", 1}}));
   EXPECT_TRUE(info.Loaded());
 }
 
@@ -69,17 +62,13 @@ TEST_F(InfoFormTest, LabelStartsWithProductAndSloganAndItsFirstLineEndsWithTheVe
   EXPECT_EQ(text.find('\n'), std::string::npos);
 }
 
-TEST_F(InfoFormTest, LoadSetsCaptionAndToolTips) {
+TEST_F(InfoFormTest, LoadSetsCaptionAndToolTipsAndCentresOnALargeScreen) {
   info.Show();
   EXPECT_EQ(Window().Caption(), "Info über Tarvio");
   EXPECT_EQ(Window().ToolTip(kInfoButtonBase + 0),
             "... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''hilfe@beispiel.example''");
   EXPECT_EQ(Window().ToolTip(kInfoButtonBase + 1),
             "... startet Ihren Internet-Browser mit dem Ziel www.beispiel.example/new.htm");
-}
-
-TEST_F(InfoFormTest, LoadCentresOnALargeScreen) {
-  info.Show();
   EXPECT_EQ(Window().Left(), (1024 * 15 - Window().Width()) / 2);
   EXPECT_EQ(Window().Top(), (768 * 15 - Window().Height()) / 2);
   EXPECT_GT(Window().Left(), 0);
@@ -97,41 +86,27 @@ TEST_F(InfoFormTest, TwoPressesShowOneDialogWithoutReloading) {
   EXPECT_EQ(Window().ControlText(kInfoLabelId), "unchanged");
 }
 
-TEST_F(InfoFormTest, CloseButtonUnloadsAndTheNextPressLoadsAnew) {
-  info.Show();
-  info.Btn_Click(3);
-  EXPECT_FALSE(info.Loaded());
-  EXPECT_EQ(info.Window(), nullptr);
-  EXPECT_EQ(factory.OpenForms(), 0);
+TEST_F(InfoFormTest, CloseButtonOrTitleBarUnloadsAndTheNextPressLoadsAnew) {
   screen.metrics = {640 * 15, 480 * 15, 15, 15};
-  info.Show();
-  EXPECT_EQ(factory.forms.size(), 1u);  // the old window is gone, a new one stands
-  EXPECT_TRUE(info.Loaded());
-  EXPECT_TRUE(Window().Visible());
-  EXPECT_EQ(Window().Left(), 0);
-  EXPECT_EQ(Window().Top(), 0);
-}
-
-TEST_F(InfoFormTest, TitleBarCloseUnloadsToo) {
-  info.Show();
-  Window().RequestClose(platform::kCloseFromTitleBar);
-  EXPECT_FALSE(info.Loaded());
-  EXPECT_EQ(factory.OpenForms(), 0);
-  info.Show();
-  EXPECT_EQ(factory.OpenForms(), 1);
-}
-
-TEST_F(InfoFormTest, ButtonsAfterUnloadDoNothing) {
-  info.Show();
-  info.Btn_Click(3);
-  info.Btn_Click(0);
-  EXPECT_TRUE(shell.opened.empty());
-}
-
-TEST_F(InfoFormTest, WindowEventsCarryButtonIds) {
-  info.Show();
-  info.ButtonClicked(kInfoButtonBase + 1);
-  EXPECT_EQ(shell.opened.size(), 1u);
+  const std::function<void()> closers[] = {[&] { info.Btn_Click(3); },
+                                           [&] { Window().RequestClose(platform::kCloseFromTitleBar); }};
+  for (const auto& close : closers) {
+    info.Show();
+    close();
+    EXPECT_FALSE(info.Loaded());
+    EXPECT_EQ(info.Window(), nullptr);
+    EXPECT_EQ(factory.OpenForms(), 0);
+    info.Btn_Click(0);  // the buttons of an unloaded dialog do nothing
+    EXPECT_TRUE(shell.opened.empty());
+    info.Show();
+    EXPECT_EQ(factory.forms.size(), 1u);  // the old window is gone, a new one stands
+    EXPECT_EQ(factory.OpenForms(), 1);
+    EXPECT_TRUE(info.Loaded());
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_EQ(Window().Left(), 0);
+    EXPECT_EQ(Window().Top(), 0);
+    info.Btn_Click(3);
+  }
 }
 
 TEST(InfoFormLayout, ControlsSitWhereTheDialogNeedsThem) {

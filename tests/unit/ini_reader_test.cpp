@@ -42,73 +42,58 @@ struct Fixture {
   IniReader ini{reader, codec};
 };
 
-TEST(IniReader, FileNameIsRememberedForLaterCallsWithoutOne) {
+TEST(IniReader, FileNameIsRememberedUntilANewOneIsGiven) {
   Fixture f;
   f.ini.GetIniString("Werktags", "08:00", "", "C:\\Tarvio\\Provider.INI");
   f.ini.GetIniString("Werktags", "09:00", "", "");
-  ASSERT_EQ(f.reader.calls.size(), 2u);
-  EXPECT_EQ(f.reader.calls[1].fileName, "C:\\Tarvio\\Provider.INI");
   EXPECT_EQ(f.ini.LastIniFile, "C:\\Tarvio\\Provider.INI");
-}
-
-TEST(IniReader, NewFileNameReplacesTheRememberedOne) {
-  Fixture f;
-  f.ini.GetIniString("S", "k", "", "C:\\a.ini");
   f.ini.GetIniString("S", "k", "", "C:\\b.ini");
   f.ini.GetIniString("S", "k", "", "");
-  EXPECT_EQ(f.reader.calls[2].fileName, "C:\\b.ini");
+  ASSERT_EQ(f.reader.calls.size(), 4u);
+  EXPECT_EQ(f.reader.calls[1].fileName, "C:\\Tarvio\\Provider.INI");
+  EXPECT_EQ(f.reader.calls[3].fileName, "C:\\b.ini");
 }
 
-TEST(IniReader, AsksWithA32767CharacterBuffer) {
+TEST(IniReader, AsksInAnsiWithA32767CharacterBufferAndConvertsTheAnswerBack) {
   Fixture f;
-  f.ini.GetIniString("S", "k", "", "C:\\a.ini");
-  EXPECT_EQ(f.reader.calls[0].size, 32767u);
-}
-
-TEST(IniReader, ConvertsToAnsiAndBack) {
-  Fixture f;
-  f.reader.answer = "Stra\xDF" "e";
+  f.reader.answer =
+      "Stra\xDF"
+      "e";
   EXPECT_EQ(f.ini.GetIniString("Grüße", "Schlüssel", "Vorgabe ä", "C:\\Büro\\Provider.INI"), "Straße");
   const auto& call = f.reader.calls[0];
-  EXPECT_EQ(call.section, "Gr\xFC\xDF" "e");
+  EXPECT_EQ(call.section,
+            "Gr\xFC\xDF"
+            "e");
   EXPECT_EQ(call.key, "Schl\xFCssel");
   EXPECT_EQ(call.defaultValue, "Vorgabe \xE4");
   EXPECT_EQ(call.fileName, "C:\\B\xFCro\\Provider.INI");
+  EXPECT_EQ(call.size, 32767u);
 }
 
-TEST(IniReader, ResultIsTheCharactersTheReaderCounted) {
+TEST(IniReader, ResultIsTheCharactersTheReaderCountedCutToTheBuffer) {
   Fixture f;
   f.reader.answer = "DayLine";
   EXPECT_EQ(f.ini.GetIniString("S", "k", "", "C:\\a.ini"), "DayLine");
   f.reader.answer = "";
   EXPECT_EQ(f.ini.GetIniString("S", "k", "", ""), "");
-}
-
-TEST(IniReader, ImplausibleCountIsCutToTheBuffer) {
-  Fixture f;
   f.reader.answer = "x";
-  f.reader.claimed = 4000000000u;
-  EXPECT_EQ(f.ini.GetIniString("S", "k", "", "C:\\a.ini").size(), 32766u);
+  f.reader.claimed = 4000000000u;  // an implausible count
+  EXPECT_EQ(f.ini.GetIniString("S", "k", "", "").size(), 32766u);
 }
 
-TEST(IniReader, ReadsThroughThePortableReader) {
+TEST(IniReader, ReadsThroughThePortableReaderAndCutsLongValuesToTheBuffer) {
   test::ScratchFolder folder;
-  const std::string path = folder.Write("Provider.INI", "[werktags]\n08:00 = \"Stra\xDF" "e\"\n");
+  const std::string path = folder.Write("Provider.INI",
+                                        "[werktags]\n08:00 = \"Stra\xDF"
+                                        "e\"\n[S]\nk=" +
+                                            std::string(40000, 'v') + "\n");
   platform::portable::IniProfileReader reader;
   platform::portable::Cp1252Codec codec;
   IniReader ini(reader, codec);
   EXPECT_EQ(ini.GetIniString("Werktags", "08:00", "", path), "Straße");
   EXPECT_EQ(ini.GetIniString("Werktags", "8:00", "none", ""), "none");
   EXPECT_EQ(ini.GetIniString("Wochenende", "08:00", "", ""), "");
-}
-
-TEST(IniReader, LongValueIsCutToFitTheBuffer) {
-  test::ScratchFolder folder;
-  const std::string path = folder.Write("Provider.INI", "[S]\nk=" + std::string(40000, 'v') + "\n");
-  platform::portable::IniProfileReader reader;
-  platform::portable::Cp1252Codec codec;
-  IniReader ini(reader, codec);
-  EXPECT_EQ(ini.GetIniString("S", "k", "", path), std::string(32766, 'v'));
+  EXPECT_EQ(ini.GetIniString("S", "k", "", ""), std::string(32766, 'v'));
 }
 
 TEST(TimeKey, TwoDigitsEach) {
@@ -116,8 +101,8 @@ TEST(TimeKey, TwoDigitsEach) {
     int hour, minute;
     const char* key;
   };
-  for (const Row& row : {Row{8, 5, "08:05"}, Row{0, 0, "00:00"}, Row{23, 59, "23:59"}, Row{12, 30, "12:30"},
-                         Row{9, 10, "09:10"}}) {
+  for (const Row& row :
+       {Row{8, 5, "08:05"}, Row{0, 0, "00:00"}, Row{23, 59, "23:59"}, Row{12, 30, "12:30"}, Row{9, 10, "09:10"}}) {
     EXPECT_EQ(TimeKey(row.hour, row.minute), row.key) << row.hour << ":" << row.minute;
   }
 }

@@ -13,7 +13,9 @@
 namespace tarvio::tray {
 namespace {
 
-std::string Tip(const platform::NotifyIconRecord& record) { return std::string(record.szTip.begin(), record.szTip.end()); }
+std::string Tip(const platform::NotifyIconRecord& record) {
+  return std::string(record.szTip.begin(), record.szTip.end());
+}
 
 TEST(NotifyRecord, TipIsCutTo63CharactersThenNulThenBlanks) {
   struct Row {
@@ -27,7 +29,7 @@ TEST(NotifyRecord, TipIsCutTo63CharactersThenNulThenBlanks) {
   }
 }
 
-TEST(NotifyRecord, CarriesWindowIdentifierIconFlagsAndCallbackMessage) {
+TEST(NotifyRecord, IsTheFirstFormCarryingWindowIdentifierIconFlagsAndCallbackMessage) {
   const platform::NotifyIconRecord record = NotifyRecord(0x4711, 3, 0x99, "Tarvio");
   EXPECT_EQ(record.cbSize, sizeof(platform::NotifyIconRecord));
   EXPECT_EQ(record.hWnd, 0x4711u);
@@ -35,9 +37,7 @@ TEST(NotifyRecord, CarriesWindowIdentifierIconFlagsAndCallbackMessage) {
   EXPECT_EQ(record.uFlags, 7u);
   EXPECT_EQ(record.uCallbackMessage, 1024u);
   EXPECT_EQ(record.hIcon, 0x99u);
-}
-
-TEST(NotifyRecord, FirstFormIs88BytesWithFourBytePointersAnd104WithEight) {
+  // The record's first form: 88 bytes with four-byte pointers, 104 with eight.
   EXPECT_EQ(sizeof(platform::NotifyIconRecord), sizeof(void*) == 4 ? 88u : 104u);
 }
 

@@ -30,29 +30,46 @@ class TrayTest : public testing::Test {
   NI_Private tray{icon, hook, codec, reaction};
 };
 
-TEST_F(TrayTest, HookSavesThePreviousProcedureAndInstallsItsOwn) {
-  tray.HookWindow(kWindow);
-  EXPECT_EQ(tray.HookedWindow(), kWindow);
-  EXPECT_EQ(tray.PrevWndProc(), kOldProcedure);
-  EXPECT_EQ(hook.procedures[kWindow], RecordingWindowHook::kSinkProcedure);
-}
-
-TEST_F(TrayTest, ButtonPressesAndDoubleClicksShowTheWindowAndNothingReachesTheOldProcedure) {
-  tray.HookWindow(kWindow);
-  for (const std::intptr_t mouse : {513, 515, 516, 518}) {
-    EXPECT_EQ(hook.Send(kWindow, 1024, 0, mouse), 0) << mouse;
+TEST_F(TrayTest, HookingSavesThePreviousProcedureAndUnhookingPutsItBack) {
+  for (int round = 0; round < 2; ++round) {
+    tray.HookWindow(kWindow);
+    EXPECT_EQ(tray.HookedWindow(), kWindow) << round;
+    EXPECT_EQ(tray.PrevWndProc(), kOldProcedure) << round;
+    EXPECT_EQ(hook.procedures[kWindow], RecordingWindowHook::kSinkProcedure) << round;
+    tray.UnhookWindow();
+    EXPECT_EQ(hook.procedures[kWindow], kOldProcedure) << round;
+    // The module state stays: the icon's removal after the unhook still names the window.
+    EXPECT_EQ(tray.HookedWindow(), kWindow) << round;
+    EXPECT_EQ(tray.PrevWndProc(), kOldProcedure) << round;
   }
-  EXPECT_EQ(shown, 4);
-  EXPECT_TRUE(hook.delivered.empty());
+  tray.RemoveTrayIcon(0);
+  EXPECT_EQ(icon.requests.back().record.hWnd, kWindow);
 }
 
-TEST_F(TrayTest, ReleasesAndMovesAreConsumedWithoutShowingTheWindow) {
+TEST_F(TrayTest, SecondHookWhileHookedKeepsTheFirstPreviousProcedure) {
+  tray.HookWindow(kWindow);
+  tray.HookWindow(kWindow);
+  EXPECT_EQ(tray.PrevWndProc(), kOldProcedure);
+  hook.Send(kWindow, kWmPaint, 0, 0);
+  EXPECT_FALSE(hook.recursed);
+  ASSERT_EQ(hook.delivered.size(), 1u);
+  tray.UnhookWindow();
+  EXPECT_EQ(hook.procedures[kWindow], kOldProcedure);
+}
+
+TEST_F(TrayTest, IconMessagesAreConsumedAndOnlyPressesAndDoubleClicksShowTheWindow) {
   tray.HookWindow(kWindow);
   hook.answer = 99;
-  for (const std::intptr_t mouse : {512, 514, 517, 0, -1}) {
-    EXPECT_EQ(hook.Send(kWindow, 1024, 0, mouse), 0) << mouse;
+  const struct {
+    std::intptr_t mouse;
+    bool shows;
+  } rows[] = {{513, true},  {515, true},  {516, true}, {518, true}, {512, false},
+              {514, false}, {517, false}, {0, false},  {-1, false}};
+  for (const auto& row : rows) {
+    const int before = shown;
+    EXPECT_EQ(hook.Send(kWindow, 1024, 0, row.mouse), 0) << row.mouse;
+    EXPECT_EQ(shown - before, row.shows ? 1 : 0) << row.mouse;
   }
-  EXPECT_EQ(shown, 0);
   EXPECT_TRUE(hook.delivered.empty());
 }
 
@@ -84,17 +101,7 @@ TEST_F(TrayTest, AddNamesTheHookedWindowAndDeleteCarriesIconOneAndEmptyTip) {
   EXPECT_EQ(std::string(remove.record.szTip.begin(), remove.record.szTip.end()), '\0' + std::string(63, ' '));
 }
 
-TEST_F(TrayTest, UnhookRestoresTheProcedureButKeepsTheModuleState) {
-  tray.HookWindow(kWindow);
-  tray.UnhookWindow();
-  EXPECT_EQ(hook.procedures[kWindow], kOldProcedure);
-  EXPECT_EQ(tray.HookedWindow(), kWindow);
-  EXPECT_EQ(tray.PrevWndProc(), kOldProcedure);
-  tray.RemoveTrayIcon(0);
-  EXPECT_EQ(icon.requests.back().record.hWnd, kWindow);
-}
-
-TEST_F(TrayTest, NewTaskbarGetsTheIconBackAndTheMessageStillReachesTheOldProcedure) {
+TEST_F(TrayTest, NewTaskbarGetsTheIconBackUntilItIsRemovedAndTheMessageStillReachesTheOldProcedure) {
   tray.HookWindow(kWindow);
   tray.AddTrayIcon(0, 0x55, "Tarvio");
   hook.Send(kWindow, icon.taskbarCreated, 0, 0);
@@ -106,14 +113,9 @@ TEST_F(TrayTest, NewTaskbarGetsTheIconBackAndTheMessageStillReachesTheOldProcedu
   EXPECT_EQ(icon.requests[1].record.szTip, icon.requests[0].record.szTip);
   ASSERT_EQ(hook.delivered.size(), 1u);
   EXPECT_EQ(hook.delivered[0].message, icon.taskbarCreated);
-}
-
-TEST_F(TrayTest, NewTaskbarAfterRemovalAddsNothing) {
-  tray.HookWindow(kWindow);
-  tray.AddTrayIcon(0, 0x55, "Tarvio");
   tray.RemoveTrayIcon(0);
   hook.Send(kWindow, icon.taskbarCreated, 0, 0);
-  EXPECT_EQ(icon.requests.size(), 2u);
+  EXPECT_EQ(icon.requests.size(), 3u);
 }
 
 TEST_F(TrayTest, UnregisteredTaskbarMessageDoesNotTurnNullMessagesIntoReAdds) {
@@ -123,25 +125,6 @@ TEST_F(TrayTest, UnregisteredTaskbarMessageDoesNotTurnNullMessagesIntoReAdds) {
   hook.Send(kWindow, 0, 0, 0);
   EXPECT_EQ(icon.requests.size(), 1u);
   EXPECT_EQ(hook.delivered.size(), 1u);
-}
-
-TEST_F(TrayTest, SecondHookWhileHookedKeepsTheFirstPreviousProcedure) {
-  tray.HookWindow(kWindow);
-  tray.HookWindow(kWindow);
-  EXPECT_EQ(tray.PrevWndProc(), kOldProcedure);
-  hook.Send(kWindow, kWmPaint, 0, 0);
-  EXPECT_FALSE(hook.recursed);
-  ASSERT_EQ(hook.delivered.size(), 1u);
-  tray.UnhookWindow();
-  EXPECT_EQ(hook.procedures[kWindow], kOldProcedure);
-}
-
-TEST_F(TrayTest, HookingAgainAfterUnhookWorks) {
-  tray.HookWindow(kWindow);
-  tray.UnhookWindow();
-  tray.HookWindow(kWindow);
-  EXPECT_EQ(tray.PrevWndProc(), kOldProcedure);
-  EXPECT_EQ(hook.procedures[kWindow], RecordingWindowHook::kSinkProcedure);
 }
 
 TEST(NI_Public, ClickWithoutAShowFunctionDoesNothing) {
