@@ -12,28 +12,18 @@ namespace {
 // The value buffer: the longest value a profile line can hand over to the program.
 constexpr std::uint32_t kValueBufferSize = 32767;
 
-// Every ANSI code page Windows uses agrees with ASCII, so plain ASCII text (the keys, the
-// section names, most file paths and connection names) passes the boundary unchanged;
-// this spares the rebuild two conversions per text and look-up.
-bool IsAscii(std::string_view text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string IniReader::GetIniString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& fileName) {
   if (!fileName.empty()) LastIniFile = fileName;
   if (buffer_.size() != kValueBufferSize) buffer_.assign(kValueBufferSize, ' ');
-  const auto toAnsi = [this](const std::string& utf8) { return IsAscii(utf8) ? utf8 : codec_.ToAnsi(utf8); };
-  const std::uint32_t copied = reader_.GetProfileValue(toAnsi(section), toAnsi(key), toAnsi(defaultValue),
-                                                       buffer_.data(), kValueBufferSize, toAnsi(LastIniFile));
+  const std::uint32_t copied =
+      reader_.GetProfileValue(codec_.ToAnsi(section), codec_.ToAnsi(key), codec_.ToAnsi(defaultValue),
+                              buffer_.data(), kValueBufferSize, codec_.ToAnsi(LastIniFile));
   // A reader that claims more than the buffer holds is not believed.
   const std::string_view value(buffer_.data(), std::min<std::size_t>(copied, kValueBufferSize - 1));
-  return IsAscii(value) ? std::string(value) : codec_.FromAnsi(value);
+  return codec_.FromAnsi(value);
 }
 
 std::string TimeKey(int hour, int minute) {
