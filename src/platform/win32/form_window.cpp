@@ -42,7 +42,9 @@ struct FormResources {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: group boxes paint only their border and caption, so the window's
+// own background must reach the area inside them.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kFormExStyle = 0;
 // A drop-down list is created this much taller than its closed field: the room its
 // list takes when it opens.
@@ -51,14 +53,12 @@ constexpr int kDropDownRows = 12;
 HWND Hwnd(std::uintptr_t handle) { return reinterpret_cast<HWND>(handle); }
 std::uintptr_t HandleOf(HWND window) { return reinterpret_cast<std::uintptr_t>(window); }
 
+// The dialog font (MS Shell Dlg, 8 points), whose metrics the layout's twips were made
+// for; the larger message font of newer Windows would wrap or cut the captions.
 HFONT CreateDefaultFont() {
-  NONCLIENTMETRICSA metrics{};
-  // The size of the record before Vista's extra field, which every Windows accepts.
-  metrics.cbSize = CCSIZEOF_STRUCT(NONCLIENTMETRICSA, lfMessageFont);
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-    return CreateFontIndirectA(&metrics.lfMessageFont);
-  }
-  return nullptr;
+  LOGFONTA font{};
+  if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font) == 0) return nullptr;
+  return CreateFontIndirectA(&font);
 }
 
 IPicture* LoadJpegResource(int resource) {
@@ -218,7 +218,8 @@ void Win32Form::CreateControl(const ControlSpec& control) {
       break;
     case ControlKind::Button:
       className = "BUTTON";
-      style |= BS_PUSHBUTTON | tabStop;
+      // Long captions wrap onto a second line, as the taller buttons are meant for.
+      style |= BS_PUSHBUTTON | BS_MULTILINE | tabStop;
       break;
     case ControlKind::DropDownList:
       className = "COMBOBOX";
