@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
+#include "support/forwarding_registry.h"
 
 namespace tarvio::test {
 
-class RecordingRegistry final : public platform::Registry {
+class RecordingRegistry final : public ForwardingRegistry {
  public:
   struct Write {
     std::string keyPath;  // "HKCU\\remoteaccess": the root and the path the key was created with
@@ -22,25 +22,10 @@ class RecordingRegistry final : public platform::Registry {
     bool operator==(const Write&) const = default;
   };
 
-  explicit RecordingRegistry(platform::Registry& inner) : inner_(inner) {}
+  explicit RecordingRegistry(platform::Registry& inner) : ForwardingRegistry(inner) {}
 
-  platform::RegStatus OpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t options,
-                                std::uint32_t access, platform::RegKey* result) override {
-    return inner_.OpenKeyEx(root, subKey, options, access, result);
-  }
-  platform::RegStatus QueryInfoKey(platform::RegKey key, platform::RegKeyInfo* info) override {
-    return inner_.QueryInfoKey(key, info);
-  }
-  platform::RegStatus QueryValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t* type,
-                                   std::uint8_t* data, std::uint32_t* dataLen) override {
-    return inner_.QueryValueEx(key, valueName, type, data, dataLen);
-  }
-  platform::RegStatus EnumKeyEx(platform::RegKey key, std::uint32_t index, char* name,
-                                std::uint32_t* nameLen) override {
-    return inner_.EnumKeyEx(key, index, name, nameLen);
-  }
   platform::RegStatus CreateKey(platform::RegKey root, const std::string& subKey, platform::RegKey* result) override {
-    const platform::RegStatus status = inner_.CreateKey(root, subKey, result);
+    const platform::RegStatus status = ForwardingRegistry::CreateKey(root, subKey, result);
     if (status == platform::kRegSuccess && result != nullptr) {
       paths_[*result] = std::string(root == platform::kHkeyCurrentUser ? "HKCU\\" : "HKLM\\") + subKey;
     }
@@ -52,15 +37,13 @@ class RecordingRegistry final : public platform::Registry {
     if (!text.empty() && text.back() == '\0') text.pop_back();
     const auto path = paths_.find(key);
     writes.push_back({path != paths_.end() ? path->second : std::string("?"), valueName, text, type, stamp ? stamp() : std::string()});
-    return inner_.SetValueEx(key, valueName, type, data, dataLen);
+    return ForwardingRegistry::SetValueEx(key, valueName, type, data, dataLen);
   }
-  platform::RegStatus CloseKey(platform::RegKey key) override { return inner_.CloseKey(key); }
 
   std::vector<Write> writes;
   std::function<std::string()> stamp;  // labels each write, e.g. with the simulated time
 
  private:
-  platform::Registry& inner_;
   std::map<platform::RegKey, std::string> paths_;
 };
 

@@ -24,30 +24,18 @@
 #include "platform/portable/recording_shell.h"
 #include "platform/portable/recording_window_hook.h"
 #include "platform/profile.h"
+#include "support/forwarding_registry.h"
 
 namespace tarvio::test {
 
 // Counts every request that could change the registry.
-class CountingRegistry final : public platform::Registry {
+class CountingRegistry final : public ForwardingRegistry {
  public:
-  platform::RegStatus OpenKeyEx(platform::RegKey root, const std::string& subKey, std::uint32_t options,
-                                std::uint32_t access, platform::RegKey* result) override {
-    return inner.OpenKeyEx(root, subKey, options, access, result);
-  }
-  platform::RegStatus QueryInfoKey(platform::RegKey key, platform::RegKeyInfo* info) override {
-    return inner.QueryInfoKey(key, info);
-  }
-  platform::RegStatus QueryValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t* type,
-                                   std::uint8_t* data, std::uint32_t* dataLen) override {
-    return inner.QueryValueEx(key, valueName, type, data, dataLen);
-  }
-  platform::RegStatus EnumKeyEx(platform::RegKey key, std::uint32_t index, char* name,
-                                std::uint32_t* nameLen) override {
-    return inner.EnumKeyEx(key, index, name, nameLen);
-  }
+  CountingRegistry() : ForwardingRegistry(inner) {}
+
   platform::RegStatus CreateKey(platform::RegKey root, const std::string& subKey, platform::RegKey* result) override {
     if (counting) ++writes;
-    return inner.CreateKey(root, subKey, result);
+    return ForwardingRegistry::CreateKey(root, subKey, result);
   }
   platform::RegStatus SetValueEx(platform::RegKey key, const std::string& valueName, std::uint32_t type,
                                  const std::uint8_t* data, std::uint32_t dataLen) override {
@@ -55,9 +43,8 @@ class CountingRegistry final : public platform::Registry {
       ++writes;
       written.emplace_back(valueName, std::string(reinterpret_cast<const char*>(data), dataLen ? dataLen - 1 : 0));
     }
-    return inner.SetValueEx(key, valueName, type, data, dataLen);
+    return ForwardingRegistry::SetValueEx(key, valueName, type, data, dataLen);
   }
-  platform::RegStatus CloseKey(platform::RegKey key) override { return inner.CloseKey(key); }
 
   platform::portable::MemoryRegistry inner;
   bool counting = false;
