@@ -3,44 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/utf8.h"
+
 namespace tarvio::platform {
 namespace {
-
-// Decodes one UTF-8 sequence at pos. A byte that starts no valid sequence stands for
-// itself in a private range, so invalid text still compares consistently.
-char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
-  const std::uint8_t lead = byte(pos);
-  int length = 0;
-  char32_t cp = 0;
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    cp = lead & 0x1Fu;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    cp = lead & 0x0Fu;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    cp = lead & 0x07u;
-  }
-  if (length == 0 || pos + static_cast<std::size_t>(length) > s.size()) {
-    ++pos;
-    return 0xF0000u + lead;
-  }
-  for (int i = 1; i < length; ++i) {
-    const std::uint8_t next = byte(pos + static_cast<std::size_t>(i));
-    if ((next & 0xC0) != 0x80) {
-      ++pos;
-      return 0xF0000u + lead;
-    }
-    cp = (cp << 6) | (next & 0x3Fu);
-  }
-  pos += static_cast<std::size_t>(length);
-  return cp;
-}
 
 char32_t FoldCase(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 0x20;

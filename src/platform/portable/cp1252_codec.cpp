@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/utf8.h"
+
 namespace tarvio::platform::portable {
 namespace {
 
@@ -28,41 +30,14 @@ int CodePointToByte(char32_t cp) {
   return '?';
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string Cp1252Codec::ToAnsi(std::string_view utf8) const {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<std::uint8_t>(utf8[i]);
-    int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
-    char32_t cp = length == 1 ? lead : length == 2 ? (lead & 0x1Fu) : length == 3 ? (lead & 0x0Fu) : (lead & 0x07u);
-    bool valid = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<std::uint8_t>(utf8[i + static_cast<std::size_t>(k)]);
-      valid = (next & 0xC0) == 0x80;
-      cp = (cp << 6) | (next & 0x3Fu);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += static_cast<char>(CodePointToByte(cp));
-    i += static_cast<std::size_t>(length);
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t cp = NextCodePoint(utf8, pos);
+    out += cp >= kInvalidUtf8Byte ? '?' : static_cast<char>(CodePointToByte(cp));
   }
   return out;
 }

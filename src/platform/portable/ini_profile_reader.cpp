@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/portable/cp1252_codec.h"
+#include "platform/utf8.h"
 
 namespace tarvio::platform::portable {
 namespace {
@@ -50,24 +51,6 @@ bool ReadWholeFile(const std::string& fileName, std::string& content) {
     if (got < sizeof chunk) break;
   }
   return true;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 // A file that begins with a UTF-16 byte-order mark is read as UTF-16 text and handed on
