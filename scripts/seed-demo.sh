@@ -16,12 +16,6 @@ done
 reg add 'HKCU\remoteaccess' /v InternetProfile /t REG_SZ /d Tagtarif /f
 reg add 'HKLM\System\CurrentControlSet\Services\ICSharing\Settings\General' /v HangupTimer /t REG_SZ /d 300 /f
 
-if [ -f docs/Provider.INI ]; then
-  cp docs/Provider.INI "$folder/Provider.INI"
-else
-  # Until the sample plan is written: nights, days and evenings on workdays, nights at weekends.
-  printf '[Werktags]\r\n00:00=Nachttarif\r\n08:00=Tagtarif\r\n18:00=Abendtarif\r\n[Wochenende]\r\n00:00=Nachttarif\r\n' \
-    >"$folder/Provider.INI"
-fi
-[ -f docs/hilfe.htm ] && cp docs/hilfe.htm "$folder/hilfe.htm"
+cp docs/Provider.INI "$folder/Provider.INI"
+cp docs/hilfe.htm "$folder/hilfe.htm"
 "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
