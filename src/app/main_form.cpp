@@ -12,7 +12,6 @@
 
 namespace tarvio::app {
 
-
 MainForm::MainForm(const PlatformBundle& platform)
     : platform_(platform),
       aan_(platform.registry, platform.codec),
