@@ -2,6 +2,7 @@
 // The registry back-ends the contract tests run against: the memory registry everywhere,
 // the real advapi32 in the Windows build. Each test works below its own scratch key.
 #include <functional>
+#include <ostream>
 #include <memory>
 #include <set>
 #include <string>
@@ -32,6 +33,8 @@ struct RegistryBackendFactory {
   std::string name;
   std::function<std::unique_ptr<RegistryBackend>()> make;
 };
+// Test output names the back-end rather than dumping its bytes.
+inline void PrintTo(const RegistryBackendFactory& factory, std::ostream* out) { *out << factory.name; }
 
 std::vector<RegistryBackendFactory> RegistryBackendFactories();
 // A fresh key path below HKEY_CURRENT_USER\Software\TarvioTest, not created yet.
