@@ -8,17 +8,10 @@
 namespace tarvio::extras {
 namespace {
 
+// Every control of the dialog lies directly in its client area.
 platform::ControlSpec Control(int id, platform::ControlKind kind, const char* caption, int left, int top, int width,
-                              int height) {
-  platform::ControlSpec control;
-  control.id = id;
-  control.kind = kind;
-  control.caption = caption;
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  return control;
+                              int height, int tabIndex = -1) {
+  return platform::MakeControl(id, kind, caption, 0, left, top, width, height, tabIndex);
 }
 
 }  // namespace
@@ -46,18 +39,15 @@ platform::FormSpec InfoFormLayout() {
   form.controls.push_back(Control(kInfoLineId, ControlKind::Line, "", 1919, 5572, 9294 - 1919, 0));
 
   platform::ControlSpec mail = Control(kInfoButtonBase + kInfoMailButton, ControlKind::Button,
-                                       "Eine &E-Mail an mich schreiben", 1920, 5700, 1455, 555);
-  mail.tabIndex = 0;
+                                       "Eine &E-Mail an mich schreiben", 1920, 5700, 1455, 555, 0);
   form.controls.push_back(mail);
 
   platform::ControlSpec news = Control(kInfoButtonBase + kInfoNewsButton, ControlKind::Button,
-                                       "Die 'News'-Seite auf meiner Web-Site öffnen", 3540, 5700, 1995, 555);
-  news.tabIndex = 1;
+                                       "Die 'News'-Seite auf meiner Web-Site öffnen", 3540, 5700, 1995, 555, 1);
   form.controls.push_back(news);
 
   platform::ControlSpec close = Control(kInfoButtonBase + kInfoCloseButton, ControlKind::Button,
-                                        "Dieses Fenster &schliessen", 7860, 5700, 1455, 555);
-  close.tabIndex = 2;
+                                        "Dieses Fenster &schliessen", 7860, 5700, 1455, 555, 2);
   close.toolTip = "... bringt Sie zurück zum Programm";
   form.controls.push_back(close);
   return form;

@@ -35,6 +35,23 @@ struct HiddenMenuSpec {
   std::vector<std::string> items;
 };
 
+// A control of a layout table: its place in twips, within parent (0: the client area).
+inline ControlSpec MakeControl(int id, ControlKind kind, const char* caption, int parent, int left, int top,
+                               int width, int height, int tabIndex = -1, bool disabled = false) {
+  ControlSpec control;
+  control.id = id;
+  control.kind = kind;
+  control.caption = caption;
+  control.parent = parent;
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  control.tabIndex = tabIndex;
+  control.disabled = disabled;
+  return control;
+}
+
 struct FormSpec {
   std::string caption;
   int clientWidth = 0, clientHeight = 0;  // twips
