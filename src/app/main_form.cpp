@@ -35,7 +35,7 @@ bool MainForm::Form_Load() {
   // 1. One instance per session. Asked before the window exists, so that a refused start
   // has no window and no clock at all.
   if (platform_.instanceCheck.AnotherInstanceRunning()) {
-    platform_.toolkit.MsgBox(kAlreadyRunningText, platform::kMbExclamation, extras::kProductName);
+    platform_.toolkit.MsgBox(0, kAlreadyRunningText, platform::kMbExclamation, extras::kProductName);
     ended_ = true;
     return false;
   }
@@ -55,6 +55,8 @@ bool MainForm::Form_Load() {
   niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), extras::kProductName);          // 8
   form_->Hide();                                                                    // 9
   CarryOutPendingUnload();
+  // Only now: a message box waits for a person, the clock must not.
+  ReportUnknownConnections();
   return !ended_;
 }
 
@@ -63,12 +65,13 @@ void MainForm::Btn_Click(int index) {
     case kBtnRebuild:
       schedule_.RebuildSchedule();
       CarryOutPendingUnload();
+      ReportUnknownConnections();
       break;
     case kBtnHide:
       if (form_) form_->Hide();
       break;
     case kBtnEnd:
-      if (platform_.toolkit.MsgBox(kExitQuestionText, platform::kMbYesNoQuestionDefaultNo, extras::kProductName) ==
+      if (form_ && platform_.toolkit.MsgBox(form_->Handle(), kExitQuestionText, platform::kMbYesNoQuestionDefaultNo, extras::kProductName) ==
               platform::kIdYes &&
           form_) {
         form_->Unload();
@@ -105,11 +108,17 @@ bool MainForm::Form_QueryUnload(int unloadMode) {
 void MainForm::Form_Unload() {
   niPrivate_.RemoveTrayIcon(kTrayIconId);
   niPrivate_.UnhookWindow();
+  // A report still waiting goes with the window it belongs to.
+  schedule_.DropReports();
   ended_ = true;
 }
 
 void MainForm::ShowMainWindow() {
   if (form_) form_->Show();
+}
+
+void MainForm::ReportUnknownConnections() {
+  if (!ended_ && form_) schedule_.ReportUnknownConnections(form_->Handle());
 }
 
 void MainForm::CarryOutPendingUnload() {

@@ -42,7 +42,7 @@ class MainForm final : public platform::FormEvents {
   void ButtonClicked(int id) override { Btn_Click(id - kButtonIdBase); }
   bool QueryUnload(int unloadMode) override { return Form_QueryUnload(unloadMode); }
   void Unloaded() override { Form_Unload(); }
-  void TimerTick() override { schedule_.Tick(); }
+  void TimerTick() override { schedule_.Tick(ListsReady != 0); }
 
   platform::Form* Window() const { return form_.get(); }
   bool Ended() const { return ended_; }
@@ -62,6 +62,8 @@ class MainForm final : public platform::FormEvents {
   // An unload asked for while a plan rebuild is yielding waits until the rebuild is done:
   // the rebuild goes on filling the lists after its yield.
   void CarryOutPendingUnload();
+  // The plan entries the last rebuild could not place, owned by the main window.
+  void ReportUnknownConnections();
 
   PlatformBundle platform_;
   dialup::Aan aan_;

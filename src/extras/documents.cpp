@@ -15,7 +15,7 @@ void Documents::OpenDocument(platform::WindowHandle owner, const std::string& do
 void Documents::ShowHelp(platform::WindowHandle owner, std::string& document, int confirm) {
   if (document.empty()) document = AppDirectory() + kHelpFileName;
   OpenDocument(owner, document, platform::kSwShowDefault);
-  if (confirm != 0) toolkit_.MsgBox(kHelpSentMessage, platform::kMbInformation, kProductName);
+  if (confirm != 0) toolkit_.MsgBox(owner, kHelpSentMessage, platform::kMbInformation, kProductName);
 }
 
 void Documents::EditProviderFile(const std::string& iniFilePath) {

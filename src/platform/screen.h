@@ -4,10 +4,10 @@
 namespace tarvio::platform {
 
 struct ScreenMetrics {
-  int widthTwips = 0;
-  int heightTwips = 0;
-  int twipsPerPixelX = 15;
-  int twipsPerPixelY = 15;
+  double widthTwips = 0;
+  double heightTwips = 0;
+  double twipsPerPixelX = 15;
+  double twipsPerPixelY = 15;
 };
 
 class Screen {
@@ -29,6 +29,16 @@ constexpr int TwipsToPixels(int twips, int pixelsPerInch) {
 
 constexpr int PixelsToTwips(int pixels, int pixelsPerInch) {
   return pixelsPerInch > 0 ? static_cast<int>(static_cast<long long>(pixels) * 1440 / pixelsPerInch) : 0;
+}
+
+// A screen of the given pixels, measured in the same twips as the windows on it: the
+// exact 1440 / dpi per pixel, not a whole number of twips, which at 168 or 192 dpi would
+// put every centred window off the middle.
+constexpr ScreenMetrics MetricsOfScreen(int widthPixels, int heightPixels, int dpiX, int dpiY) {
+  if (dpiX <= 0 || dpiY <= 0) return ScreenMetrics{0, 0, 0, 0};
+  const double perPixelX = 1440.0 / dpiX;
+  const double perPixelY = 1440.0 / dpiY;
+  return ScreenMetrics{widthPixels * perPixelX, heightPixels * perPixelY, perPixelX, perPixelY};
 }
 
 }  // namespace tarvio::platform

@@ -3,6 +3,8 @@
 // and letting the window system process pending events.
 #include <string>
 
+#include "platform/form.h"
+
 namespace tarvio::platform {
 
 inline constexpr int kMbCritical = 16;     // OK, critical-stop icon
@@ -17,7 +19,9 @@ class Toolkit {
  public:
   virtual ~Toolkit() = default;
   // Modal; text lines are separated by single carriage returns. Returns the button pressed.
-  virtual int MsgBox(const std::string& text, int style, const std::string& title) = 0;
+  // The owner (0 for none) takes no input while the box is open and gets its focus back
+  // afterwards.
+  virtual int MsgBox(WindowHandle owner, const std::string& text, int style, const std::string& title) = 0;
   // Processes all pending window events (timer and click handlers included), then returns.
   virtual void DoEvents() = 0;
 };

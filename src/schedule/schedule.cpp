@@ -31,13 +31,14 @@ std::string MissingProviderText(const std::string& dayName, const std::string& k
          "konnte im Dfü-Netzwerk nicht gefunden werden." + "\r\r" + "Bitte überprüfen Sie diesen Punkt.";
 }
 
-// Clears the flag however the rebuild ends, so one failure cannot stop the clock for good.
-class RebuildFlag {
+// Sets a flag for as long as it lives, however the scope is left, so one failure cannot
+// stop the clock or the rebuilds for good.
+class ScopedFlag {
  public:
-  explicit RebuildFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  RebuildFlag(const RebuildFlag&) = delete;
-  RebuildFlag& operator=(const RebuildFlag&) = delete;
-  ~RebuildFlag() { flag_ = false; }
+  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ScopedFlag(const ScopedFlag&) = delete;
+  ScopedFlag& operator=(const ScopedFlag&) = delete;
+  ~ScopedFlag() { flag_ = false; }
 
  private:
   bool& flag_;
@@ -56,25 +57,27 @@ Schedule::Schedule(IniReader& ini, platform::Toolkit& toolkit, platform::Clock& 
       weekendLines_(weekendLines) {}
 
 void Schedule::RebuildSchedule() {
-  // A click on "Listen aktualisieren" that arrives while this rebuild yields would start
-  // a second rebuild inside the first; the running one already reads the file anew.
-  if (rebuilding_) return;
-  const RebuildFlag flag(rebuilding_);
+  // A click on "Listen aktualisieren" that arrives while this rebuild yields, or while its
+  // reports wait, would start a second rebuild inside the first; the running one already
+  // reads the file anew.
+  if (rebuilding_ || reporting_) return;
+  const ScopedFlag flag(rebuilding_);
 
   workdayLines_.Clear();
   weekendLines_.Clear();
+  reports_.clear();
   const std::vector<std::string> dayNames = SplitAtComma(kDayTypeNames);
   platform::ListControl* const lines[kDayTypes] = {&workdayLines_, &weekendLines_};
   std::int16_t carried[kDayTypes] = {kNoChange, kNoChange};
-  CurrentPlanIndex = kNoChange;
 
   for (int hour = 0; hour < 24; ++hour) {
+    // Ticks that run meanwhile keep to the table in force.
     toolkit_.DoEvents();
     for (int minute = 0; minute < 60; ++minute) {
       const std::string key = TimeKey(hour, minute);
       for (int d = 0; d < kDayTypes; ++d) {
         const auto day = static_cast<std::size_t>(d);
-        std::int16_t& cell = ProviderPlan[day][static_cast<std::size_t>(hour)][static_cast<std::size_t>(minute)];
+        std::int16_t& cell = nextPlan_[day][static_cast<std::size_t>(hour)][static_cast<std::size_t>(minute)];
         cell = kNoChange;
         const std::string name = ini_.GetIniString(dayNames[day], key, "", IniFilePath);
         if (name.empty()) {
@@ -89,7 +92,7 @@ void Schedule::RebuildSchedule() {
           }
         }
         if (found < 0) {
-          toolkit_.MsgBox(MissingProviderText(dayNames[day], key, name), platform::kMbCritical, kAppTitle);
+          reports_.push_back(MissingProviderText(dayNames[day], key, name));
           continue;
         }
         lines[day]->AddItem(key + " " + name);
@@ -98,12 +101,25 @@ void Schedule::RebuildSchedule() {
       }
     }
   }
+  // In force from here on; the next tick applies the due connection even if it is the
+  // one selected already.
+  ProviderPlan = nextPlan_;
+  CurrentPlanIndex = kNoChange;
+  planComplete_ = true;
 }
 
-void Schedule::Tick() {
-  // The table is half old, half new while a rebuild yields; the first tick after it
-  // applies the due connection anyway, because the rebuild forgets the one applied last.
-  if (rebuilding_) return;
+void Schedule::ReportUnknownConnections(platform::WindowHandle owner) {
+  if (rebuilding_ || reporting_) return;
+  const ScopedFlag flag(reporting_);
+  while (!reports_.empty()) {
+    const std::string text = std::move(reports_.front());
+    reports_.pop_front();
+    toolkit_.MsgBox(owner, text, platform::kMbCritical, kAppTitle);
+  }
+}
+
+void Schedule::Tick(bool listsReady) {
+  if (!listsReady || !planComplete_) return;
   const platform::LocalTime now = clock_.Now();
   if (now.hour < 0 || now.hour > 23 || now.minute < 0 || now.minute > 59) return;
   const int dayType = (now.weekday == kSaturday || now.weekday == kSunday) ? kWeekend : kWorkday;

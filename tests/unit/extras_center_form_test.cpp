@@ -52,6 +52,19 @@ TEST(CenterForm, MovesTheFormToTheMiddle) {
   EXPECT_EQ(form.place, std::make_pair(1250, 1500));
 }
 
+// The screen and the form are measured in the same twips at every DPI, so the dialog
+// lands in the middle, not off it at 175 % and 200 %.
+TEST(CenterForm, CentresAtEveryDpi) {
+  for (const int dpi : {96, 120, 144, 168, 192}) {
+    const int formPixels = 900;  // outer width and height
+    SizedForm form(platform::PixelsToTwips(formPixels, dpi), platform::PixelsToTwips(formPixels, dpi));
+    PlaceDialog(form, platform::MetricsOfScreen(3840, 2160, dpi, dpi));
+    ASSERT_TRUE(form.place) << dpi;
+    EXPECT_NEAR(platform::TwipsToPixels(form.place->first, dpi), (3840 - formPixels) / 2, 1) << dpi << " dpi";
+    EXPECT_NEAR(platform::TwipsToPixels(form.place->second, dpi), (2160 - formPixels) / 2, 1) << dpi << " dpi";
+  }
+}
+
 // Pixels count with each direction's own twips per pixel; metrics without a pixel size
 // count as a small screen.
 TEST(PlaceDialog, CornerOnSmallScreensElseCentred) {

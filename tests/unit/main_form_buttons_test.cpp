@@ -37,6 +37,7 @@ TEST_F(MainFormButtons, EndAnsweredNoKeepsRunning) {
             "Soll Tarvio wirklich beendet werden?");
   EXPECT_EQ(h.toolkit.boxes[0].style, 292);
   EXPECT_EQ(h.toolkit.boxes[0].title, "Tarvio");
+  EXPECT_EQ(h.toolkit.boxes[0].owner, h.Main().Handle());  // holds the window while it asks
   EXPECT_TRUE(h.Main().Visible());
   EXPECT_FALSE(h.form.Ended());
   EXPECT_EQ(h.notifyIcon.requests.size(), 1u);
@@ -95,6 +96,23 @@ TEST_F(MainFormButtons, RebuildReadsThePlanAgainAndTheNextTickAppliesIt) {
   EXPECT_EQ(h.InternetProfile(), "Abendtarif");
   // The connection list is not filled again.
   EXPECT_EQ(h.form.ProviderList.ListCount(), 3);
+}
+
+// The reports of a rebuild come when its table is in force; the clock applies that table
+// while a report waits for its answer.
+TEST_F(MainFormButtons, RebuildReportsUnknownEntriesWhileTheClockAppliesTheNewPlan) {
+  h.Main().Tick();
+  h.profile.plan["Werktags"]["08:00"] = "Abendtarif";
+  h.profile.plan["Werktags"]["07:00"] = "Unbekannt";
+  std::string writtenWhileAsking;
+  h.toolkit.onBox = [&] {
+    h.Main().Tick();
+    writtenWhileAsking = h.InternetProfile();
+  };
+  Click(app::kBtnRebuild);
+  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.toolkit.boxes[0].owner, h.Main().Handle());
+  EXPECT_EQ(writtenWhileAsking, "Abendtarif");
 }
 
 TEST_F(MainFormButtons, OtherIndicesDoNothing) {

@@ -101,6 +101,7 @@ TEST(MainFormStartUp, SecondInstanceIsRefusedAndTouchesNothing) {
   EXPECT_EQ(h.toolkit.boxes[0].text, "Tarvio wird bereits ausgeführt.");
   EXPECT_EQ(h.toolkit.boxes[0].style, 48);
   EXPECT_EQ(h.toolkit.boxes[0].title, "Tarvio");
+  EXPECT_EQ(h.toolkit.boxes[0].owner, 0u);  // there is no window
   EXPECT_TRUE(h.form.Ended());
   EXPECT_TRUE(h.forms.forms.empty());
   EXPECT_TRUE(h.notifyIcon.requests.empty());
@@ -127,6 +128,26 @@ TEST(MainFormStartUp, FirstTickAfterStartUpWritesTheDueConnection) {
   EXPECT_EQ(h.InternetProfile(), "Abendtarif");
   EXPECT_EQ(h.Value(kHkeyCurrentUser, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "Abendtarif");
   EXPECT_EQ(h.Value(kHkeyLocalMachine, dialup::kAutodialDefaultKey, dialup::kDefaultInternetValue), "Firmennetz");
+}
+
+// Started with Windows and nobody at the screen: the report of an unknown entry waits
+// until start-up is over, owned by the hidden window, and the plan is applied meanwhile.
+TEST(MainFormStartUp, UnknownEntriesAreReportedAfterStartUpWhileTheClockRuns) {
+  MainFormHarness h;
+  h.SeedDemo();
+  h.profile.plan["Wochenende"]["00:00"] = "Unbekannt";
+  bool startUpOver = false;
+  std::string writtenWhileAsking;
+  h.toolkit.onBox = [&] {
+    startUpOver = h.form.ListsReady != 0 && !h.Main().Visible() && h.notifyIcon.requests.size() == 1;
+    h.Main().Tick();
+    writtenWhileAsking = h.InternetProfile();
+  };
+  ASSERT_TRUE(h.Load());
+  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.toolkit.boxes[0].owner, h.Main().Handle());
+  EXPECT_TRUE(startUpOver);
+  EXPECT_EQ(writtenWhileAsking, "Nachttarif");
 }
 
 TEST(MainFormStartUp, TrayClickShowsTheHiddenWindow) {

@@ -95,6 +95,21 @@ TEST(MainFormUnload, TitleBarCloseDuringARebuildOnlyHides) {
   EXPECT_FALSE(h.form.Ended());
 }
 
+// The end of the session must not wait for somebody to answer the reports: the table is
+// complete, so the unload goes ahead at once and the reports not shown yet are dropped.
+TEST(MainFormUnload, DuringTheReportsEndsAtOnce) {
+  MainFormHarness h;
+  h.SeedDemo();
+  h.profile.plan["Werktags"]["01:00"] = "Unbekannt";
+  h.profile.plan["Werktags"]["02:00"] = "Nirgends";
+  h.toolkit.onBox = [&] { h.Main().RequestClose(platform::kCloseSessionEnding); };
+  EXPECT_FALSE(h.Load());
+  EXPECT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_FALSE(h.Main().Loaded());
+  ASSERT_EQ(h.notifyIcon.requests.size(), 2u);
+  EXPECT_EQ(h.notifyIcon.requests[1].code, 2u);
+}
+
 TEST(MainFormUnload, InfoDialogOutlivesTheMainWindow) {
   MainFormHarness h;
   h.SeedDemo();

@@ -30,6 +30,7 @@ class ScheduleRebuild : public ::testing::Test {
   void Rebuild(const std::string& plan) {
     folder.Write("Provider.INI", plan);
     schedule.RebuildSchedule();
+    schedule.ReportUnknownConnections(kOwner);
   }
   // The list's lines, joined by " | ".
   static std::string Lines(const ListControl& list) {
@@ -60,6 +61,7 @@ class ScheduleRebuild : public ::testing::Test {
     return lines;
   }
 
+  static constexpr platform::WindowHandle kOwner = 0x1000;
   test::ScratchFolder folder;
   platform::portable::IniProfileReader reader;
   platform::portable::Cp1252Codec codec;
@@ -136,6 +138,7 @@ TEST_F(ScheduleRebuild, UnknownConnectionIsReportedAndSkipped) {
             "Bitte überprüfen Sie diesen Punkt.");
   EXPECT_EQ(toolkit.boxes[0].style, 16);
   EXPECT_EQ(toolkit.boxes[0].title, "Tarvio");
+  EXPECT_EQ(toolkit.boxes[0].owner, kOwner);
   EXPECT_EQ(Changes(kWorkday), "00:00 -1, 08:00 0, 12:00 -1, 12:01 0");
   EXPECT_EQ(Lines(workdayLines), "08:00 DayLine");
 }
@@ -159,32 +162,39 @@ TEST_F(ScheduleRebuild, UmlautsMatchWithoutRegardToCase) {
   EXPECT_EQ(Lines(workdayLines), "08:00 überland");
 }
 
-TEST_F(ScheduleRebuild, YieldsOncePerHourBeforeItsMinutesInEveryRebuild) {
-  std::vector<std::int16_t> seenAtFiveOClockYield;
+TEST_F(ScheduleRebuild, YieldsOncePerHourWhileTheTableInForceStaysWhole) {
+  std::vector<std::string> seenAtYields;
   toolkit.onYield = [&] {
-    if (toolkit.yields == 6) seenAtFiveOClockYield.push_back(Cell(kWorkday, 5, 0));
+    if (toolkit.yields == 6 || toolkit.yields == 30) seenAtYields.push_back(Changes(kWorkday));
   };
   Rebuild("[Werktags]\n00:00=NightLine\n05:00=DayLine\n");
   EXPECT_EQ(toolkit.yields, 24);
-  // The yield before hour 5 comes before that hour's cells are rebuilt: still the old 0.
-  EXPECT_EQ(seenAtFiveOClockYield, std::vector<std::int16_t>{0});
-  schedule.RebuildSchedule();
+  Rebuild("[Werktags]\n00:00=EveningLine\n");
   EXPECT_EQ(toolkit.yields, 48);
+  // Until a rebuild is complete the table of the one before is in force, whole.
+  EXPECT_EQ(seenAtYields, (Texts{"00:00 0", "00:00 2, 05:00 0"}));
+  EXPECT_EQ(Changes(kWorkday), "00:00 1");
 }
 
-TEST_F(ScheduleRebuild, SecondRebuildWhileYieldingIsIgnored) {
-  folder.Write("Provider.INI", "[Werktags]\n00:00=NightLine\n");
+TEST_F(ScheduleRebuild, SecondRebuildWhileYieldingOrReportingIsIgnored) {
   int nested = 0;
   toolkit.onYield = [&] {
     ++nested;
     EXPECT_TRUE(schedule.Rebuilding());
     schedule.RebuildSchedule();
+    schedule.ReportUnknownConnections(kOwner);  // the reports belong to the running rebuild
   };
-  schedule.RebuildSchedule();
+  toolkit.onBox = [&] {
+    schedule.RebuildSchedule();
+    schedule.ReportUnknownConnections(kOwner);
+  };
+  Rebuild("[Werktags]\n00:00=NightLine\n10:00=X\n[Wochenende]\n00:00=Y\n");
   EXPECT_EQ(nested, 24);  // one yield per hour of the one rebuild, none of a nested one
   EXPECT_FALSE(schedule.Rebuilding());
+  EXPECT_EQ(FirstLines(), (Texts{"Der für Wochenende ab 00:00 Uhr vorgesehene Provider 'Y'",
+                                 "Der für Werktags ab 10:00 Uhr vorgesehene Provider 'X'"}));
   EXPECT_EQ(Lines(workdayLines), "00:00 NightLine");
-  EXPECT_EQ(Changes(kWorkday), "00:00 2");
+  EXPECT_EQ(Changes(kWorkday), "00:00 2, 10:00 -1, 10:01 2");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/screen.h"
 #include "platform/win32/form_class.h"
 #include "platform/win32/form_list_view.h"
+#include "platform/win32/win32_screen.h"
 
 namespace tarvio::platform::win32 {
 
@@ -99,12 +100,9 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, const AnsiCodec& 
       codec_(codec),
       onDestroyed_(std::move(onDestroyed)),
       resources_(std::make_unique<FormResources>()) {
-  HDC screen = GetDC(nullptr);
-  if (screen != nullptr) {
-    dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
-    dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-  }
+  const ScreenDpi dpi = QueryScreenDpi();
+  dpiX_ = dpi.x;
+  dpiY_ = dpi.y;
   DWORD style = kFormStyle;
   if (spec_.minimizeBox) style |= WS_MINIMIZEBOX;
   RECT frame{0, 0, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false)};
@@ -330,12 +328,15 @@ void Win32Form::Show() {
   if (window == nullptr) return;
   if (!shownOnce_) {
     shownOnce_ = true;
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!placed_) {
+      placed_ = true;
+      RECT outer{};
+      GetWindowRect(window, &outer);
+      const int width = outer.right - outer.left;
+      const int height = outer.bottom - outer.top;
+      SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowWindow(window, SW_SHOWNORMAL);
     if (const std::uintptr_t focus = Control(spec_.initialFocus)) {
       savedFocus_ = focus;
@@ -367,7 +368,7 @@ int Win32Form::Height() const {
 
 void Win32Form::Move(int left, int top) {
   if (window_ == 0) return;
-  shownOnce_ = true;  // a form placed by its owner is not centred again
+  placed_ = true;  // a form placed by its owner is not centred again
   SetWindowPos(Hwnd(window_), nullptr, Pixels(left, true), Pixels(top, false), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

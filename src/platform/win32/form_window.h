@@ -59,7 +59,8 @@ class Win32Form final : public Form {
   std::function<void()> onDestroyed_;
   WindowHandle window_ = 0;
   int dpiX_ = 96, dpiY_ = 96;
-  bool shownOnce_ = false;
+  bool shownOnce_ = false;  // the first showing gives the initial control the focus
+  bool placed_ = false;     // centred on the first showing unless placed before
   bool unloading_ = false;
   std::uintptr_t savedFocus_ = 0;
   std::unique_ptr<FormResources> resources_;

@@ -28,9 +28,21 @@ bool PressFocusedButton(HWND root, const MSG& msg) {
   return true;
 }
 
+// A plain letter typed on a control that takes no characters, such as a button, would
+// press the button with that access key: the dialog keyboard treats it as a mnemonic.
+// Access keys work only together with Alt (WM_SYSCHAR), so such letters go to the
+// control itself, which ignores them.
+bool PlainLetterForControl(const MSG& msg) {
+  if (msg.message != WM_CHAR) return false;
+  const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+  return (code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) == 0;
+}
+
 void Dispatch(MSG& msg) {
   HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (IsForm(root) && (PressFocusedButton(root, msg) || IsDialogMessageA(root, &msg))) return;
+  if (IsForm(root) && !PlainLetterForControl(msg) && (PressFocusedButton(root, msg) || IsDialogMessageA(root, &msg))) {
+    return;
+  }
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }

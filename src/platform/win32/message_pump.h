@@ -1,6 +1,7 @@
 #pragma once
 // The program's message loop and the yield, both with the dialog keyboard for forms:
-// Tab moves between controls, Enter and space press the focused button.
+// Tab moves between controls, Enter and space press the focused button, Alt with a
+// letter presses the button of that access key.
 
 namespace tarvio::platform::win32 {
 

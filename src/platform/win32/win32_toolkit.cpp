@@ -7,9 +7,10 @@
 
 namespace tarvio::platform::win32 {
 
-int Win32Toolkit::MsgBox(const std::string& text, int style, const std::string& title) {
-  // No owner: the boxes stand on their own, like the program's only other windows.
-  return MessageBoxA(nullptr, codec_.ToAnsi(text).c_str(), codec_.ToAnsi(title).c_str(),
+int Win32Toolkit::MsgBox(WindowHandle owner, const std::string& text, int style, const std::string& title) {
+  // Owned, the box holds the owner (hidden or not) until it is answered, and Windows
+  // gives the focus back to the control that had it.
+  return MessageBoxA(reinterpret_cast<HWND>(owner), codec_.ToAnsi(text).c_str(), codec_.ToAnsi(title).c_str(),
                      static_cast<UINT>(style) | MB_SETFOREGROUND);
 }
 

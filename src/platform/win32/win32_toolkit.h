@@ -13,7 +13,7 @@ namespace tarvio::platform::win32 {
 class Win32Toolkit final : public Toolkit {
  public:
   explicit Win32Toolkit(const AnsiCodec& codec) : codec_(codec) {}
-  int MsgBox(const std::string& text, int style, const std::string& title) override;
+  int MsgBox(WindowHandle owner, const std::string& text, int style, const std::string& title) override;
   void DoEvents() override;
 
  private:

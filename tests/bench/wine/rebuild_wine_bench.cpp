@@ -31,7 +31,7 @@ double Milliseconds(Clock::duration d) { return std::chrono::duration<double, st
 // Notes the time between one yield and the next; answers message boxes without showing them.
 class StopwatchToolkit final : public platform::Toolkit {
  public:
-  int MsgBox(const std::string&, int, const std::string&) override {
+  int MsgBox(platform::WindowHandle, const std::string&, int, const std::string&) override {
     ++boxes;
     return platform::kIdOk;
   }
