@@ -1,46 +1,66 @@
 #!/usr/bin/env bash
-# One end-to-end test of tarvio.exe under Wine:
-#   run_e2e.sh TEST WORKDIR TARVIO_EXE DRIVER_EXE WINE_RUN
-# Every wait polls for its condition with a time limit; nothing sleeps blindly.
+# One end-to-end scenario of tarvio.exe under Wine:
+#   run_e2e.sh SCENARIO WORKDIR TARVIO_EXE DRIVER_EXE WINE_RUN
+# Each scenario starts the program once and checks many things in that one run, as a
+# user would meet them. Every wait polls for its condition with a time limit.
 set -euo pipefail
-test_name="$1"; work_root="$2"; tarvio_exe="$3"; driver_exe="$4"; wine_run="$5"
+scenario="$1"; work_root="$2"; tarvio_exe="$3"; driver_exe="$4"; wine_run="$5"
 
 # Windows need a display; without one, run under a virtual one.
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 
 prefix="$work_root/wineprefix"
 # One Wine server for the whole suite: it stays up a while after the last program ends,
-# so the next test does not pay for its start.
+# so the next scenario does not pay for its start.
 wineserver=/usr/lib/wine/wineserver
 command -v wineserver >/dev/null 2>&1 && wineserver=$(command -v wineserver)
 "$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1 || true
 WINEPREFIX="$prefix" "$wineserver" -p30 >/dev/null 2>&1 || true
-dir="$work_root/$test_name"
+dir="$work_root/$scenario"
 rm -rf "$dir"; mkdir -p "$dir"
 cp "$tarvio_exe" "$dir/tarvio.exe"
-program="$dir/tarvio.exe"
 pids=()
 
-# The console under Wine ends lines with CR LF; the tests compare plain lines.
+# The console under Wine ends lines with CR LF; the scenarios compare plain lines.
 drv() { "$wine_run" "$prefix" "$driver_exe" "$@" | tr -d '\r'; }
-fail() { echo "FAIL ($test_name): $*" >&2; exit 1; }
+fail() { echo "FAIL ($scenario): $*" >&2; exit 1; }
 expect() {  # expect WHAT EXPECTED ACTUAL
   [ "$2" == "$3" ] || fail "$1: expected [$2], got [$3]"
 }
-start_tarvio() {  # starts a copy in the background; its pid goes into $last_pid
-  "$wine_run" "$prefix" "$program" >>"$dir/tarvio.log" 2>&1 &
+never() {  # never WHAT DRIVER-WAIT...: the wait must time out
+  local what="$1"; shift
+  if drv "$@" 2>/dev/null; then fail "$what"; fi
+}
+launch() {  # starts a copy in the background; its pid goes into $last_pid
+  "$wine_run" "$prefix" "$dir/tarvio.exe" >>"$dir/tarvio.log" 2>&1 &
   last_pid=$!
   pids+=("$last_pid")
 }
-wait_exit() {  # wait_exit PID SECONDS: the Wine process of that program has ended
-  local pid="$1" until=$((SECONDS + $2))
-  while kill -0 "$pid" 2>/dev/null; do
-    [ $SECONDS -lt "$until" ] || fail "process $pid still runs"
+start() {  # starts the program and waits until it runs hidden with its start-up done
+  launch
+  drv wait-window 20000 || fail "no window"
+  expect "hidden while starting" "0" "$(drv visible)"
+  drv show 20000 || fail "start-up does not end"
+  drv click 1003
+  drv wait-visible 0 5000 || fail "window not hidden"
+}
+show() {
+  drv post 1024 0 513
+  drv wait-visible 1 5000 || fail "window not shown"
+}
+exited() {  # exited PID: the Wine process of that program has ended
+  local until=$((SECONDS + 10))
+  while kill -0 "$1" 2>/dev/null; do
+    [ $SECONDS -lt "$until" ] || fail "process $1 still runs"
     sleep 0.1
   done
 }
+ended() {  # ended PID: the window and then the process are gone
+  drv wait-gone 5000 || fail "window stays"
+  exited "$1"
+}
 cleanup() {
-  # Whatever a failed test left running: asked to close as the Task Manager would, then ended.
+  # Whatever a failed scenario left running: asked to close as the Task Manager would, then ended.
   for pid in "${pids[@]}"; do
     if kill -0 "$pid" 2>/dev/null; then
       drv close >/dev/null 2>&1 || true
@@ -51,112 +71,38 @@ cleanup() {
 }
 trap cleanup EXIT
 
-hkcu_ras='remoteaccess'
-profiles='remoteaccess\Profile'
+ras='remoteaccess'
 ics='System\CurrentControlSet\Services\ICSharing\Settings\General'
 autodial='Software\Microsoft\RAS Autodial\Default'
-
-# A clean registry state of our own for every test: three dial-up entries, a current
-# connection (in both per-user places, none machine-wide), a stored idle time.
-seed() {  # seed INTERNETPROFILE HANGUPTIMER
-  drv seed "$1" "$2" Tagtarif Nachttarif Abendtarif
+exit_question='Wenn Sie Tarvio jetzt beenden, können Ihre Internetverbindungen nicht mehr überwacht werden!\r\rSoll Tarvio wirklich beendet werden?'
+report() {  # report DAYTYPE TIME NAME: the text of the message about an unknown entry
+  printf "Der für %s ab %s Uhr vorgesehene Provider '%s'\\\\rkonnte im Dfü-Netzwerk nicht gefunden werden.\\\\r\\\\rBitte überprüfen Sie diesen Punkt." "$@"
 }
 plan() {  # plan LINES...: Provider.INI beside the program, CR LF lines as Notepad writes them
   : >"$dir/Provider.INI"
   for line in "$@"; do printf '%s\r\n' "$line" >>"$dir/Provider.INI"; done
 }
-started_hidden() {
-  drv wait-window 20000 || fail "no window"
-  expect "hidden while starting" "0" "$(drv visible)"
-  # The window shows on the icon's click only once start-up is over; hidden again at once.
-  drv show 20000 || fail "start-up does not end"
-  drv click 1003
-  drv wait-visible 0 5000 || fail "window not hidden"
-}
-show() {
-  drv post 1024 0 513
-  drv wait-visible 1 5000 || fail "window not shown"
-}
 
-case "$test_name" in
-start_up_hides_and_fills_lists)
-  seed Tagtarif 300
+case "$scenario" in
+a_day_with_tarvio)
+  # Seeded in spellings and values that no write of the program would produce, so any
+  # write at start-up shows.
+  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif
+  drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
   plan '[Werktags]' '[Wochenende]'
-  start_tarvio
-  started_hidden
+  start
+  show
   expect "connections" "Abendtarif,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
   expect "current connection" "2 Tagtarif" "$(drv selection 101)"
   expect "delay items" "90 1 10 90" "$(drv items 102 | awk 'NR==1{f=$0} NR==10{t=$0} END{print NR, f, t, $0}')"
-  expect "delay" "4 5" "$(drv selection 102)"
-  expect "unit" "1 min" "$(drv selection 103)"
+  expect "delay, unit" "4 5|1 min" "$(drv selection 102)|$(drv selection 103)"
   expect "connection list disabled" "0" "$(drv enabled 101)"
   expect "caption" "Tarvio" "$(drv caption)"
-  expect "InternetProfile" "Tagtarif" "$(drv reg-get HKCU "$hkcu_ras" InternetProfile)"
-  expect "Default" "Tagtarif" "$(drv reg-get HKCU "$hkcu_ras" Default)"
-  expect "DefaultInternet" "Tagtarif" "$(drv reg-get HKCU "$autodial" DefaultInternet)"
-  expect "machine DefaultInternet" "<missing>" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
-  expect "HangupTimer" "300" "$(drv reg-get HKLM "$ics" HangupTimer)"
-  ;;
-default_internet_selects_when_internet_profile_is_blank)
-  seed Tagtarif 300
-  drv reg-del-value HKCU "$hkcu_ras" InternetProfile
-  drv reg-set HKCU "$autodial" DefaultInternet abendtarif
-  plan '[Werktags]' '[Wochenende]'
-  start_tarvio
-  started_hidden
-  expect "current connection" "0 Abendtarif" "$(drv selection 101)"
-  expect "InternetProfile not written" "<missing>" "$(drv reg-get HKCU "$hkcu_ras" InternetProfile)"
-  expect "DefaultInternet not written" "abendtarif" "$(drv reg-get HKCU "$autodial" DefaultInternet)"
-  ;;
-due_connection_written_within_ten_seconds)
-  seed Tagtarif 300
-  drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
-  plan '[Werktags]' '00:00=Nachttarif' '[Wochenende]' '00:00=Nachttarif'
-  start_tarvio
-  started_hidden
-  drv wait-reg HKCU "$hkcu_ras" InternetProfile Nachttarif 10000 || fail "InternetProfile not written"
-  drv wait-reg HKCU "$hkcu_ras" Default Nachttarif 1000 || fail "Default not written"
-  drv wait-reg HKCU "$autodial" DefaultInternet Nachttarif 1000 || fail "DefaultInternet not written"
-  expect "machine DefaultInternet untouched" "Firmennetz" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
-  expect "shown connection" "1 Nachttarif" "$(drv selection 101)"
-  expect "workday plan" "00:00 Nachttarif" "$(drv items 104)"
-  ;;
-tray_messages_show_the_window)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
-  drv post 1024 0 514
-  drv post 1024 0 512
-  if drv wait-visible 1 1500 2>/dev/null; then fail "release or move showed the window"; fi
-  show
-  drv click 1003
-  drv wait-visible 0 5000 || fail "Ausblenden did not hide"
-  drv post 1024 0 516
-  drv wait-visible 1 5000 || fail "right button did not show the window"
-  drv post 1024 0 513
-  expect "still visible" "1" "$(drv visible)"
-  ;;
-title_bar_close_hides)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
-  show
-  drv close-titlebar
-  drv wait-visible 0 5000 || fail "title bar close did not hide"
-  if drv no-box 500; then :; else fail "a question was asked"; fi
-  show
-  kill -0 "$last_pid" || fail "program ended"
-  ;;
-layout_at_96_dpi)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
-  show
+  expect "start-up wrote nothing" "tagtarif tagtarif tagtarif 299 Firmennetz" \
+    "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKCU $ras Default) $(drv reg-get HKCU "$autodial" DefaultInternet) $(drv reg-get HKLM "$ics" HangupTimer) $(drv reg-get HKLM "$autodial" DefaultInternet)"
+
+  # Layout at 96 dpi: id, then left top width height, the twips table divided by 15 and rounded.
   expect "client" "590 162" "$(drv client)"
-  # id: left top width height, the twips table divided by 15 and rounded.
   while read -r id want; do
     expect "rect $id" "$want" "$(drv rect "$id")"
   done <<'RECTS'
@@ -181,64 +127,33 @@ RECTS
   expect "tab order" "1003 102 103 104 105 1005 1010 1004 1006 1002" "$(drv taborder | paste -sd' ')"
   expect "frame caption" 'Providerliste "Werktags"' "$(drv caption 121)"
   expect "button caption" "&Listen aktualisieren" "$(drv caption 1002)"
-  ;;
-keyboard_enter_hides_escape_does_nothing)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
-  show
+
+  # The keyboard: Esc and plain letters do nothing; Enter, space and Alt with the access
+  # key press the button.
   drv key 27
-  if drv wait-visible 0 1500 2>/dev/null; then fail "Esc hid the window"; fi
-  drv no-box 200 || fail "Esc asked something"
-  drv key 13
-  drv wait-visible 0 5000 || fail "Enter on Ausblenden did not hide"
-  show
-  drv key 32
-  drv wait-visible 0 5000 || fail "space on Ausblenden did not hide"
-  ;;
-end_answered_no_then_yes)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
-  show
-  question='Wenn Sie Tarvio jetzt beenden, können Ihre Internetverbindungen nicht mehr überwacht werden!\r\rSoll Tarvio wirklich beendet werden?'
-  drv click 1004
-  expect "question" "$question" "$(drv wait-box 5000)"
-  drv press-box 7
-  expect "visible after No" "1" "$(drv visible)"
-  drv click 1004
-  expect "question" "$question" "$(drv wait-box 5000)"
-  drv press-box 6
-  drv wait-gone 5000 || fail "window stays after Yes"
-  wait_exit "$last_pid" 10
-  expect "nothing restored" "Tagtarif" "$(drv reg-get HKCU "$hkcu_ras" InternetProfile)"
-  ;;
-second_start_is_refused)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  first=$last_pid
-  started_hidden
-  start_tarvio
-  second=$last_pid
-  expect "refusal" "Tarvio wird bereits ausgeführt." "$(drv wait-box 20000)"
-  drv press-box 1
-  wait_exit "$second" 10
-  kill -0 "$first" || fail "first instance ended"
-  expect "first still hidden" "0" "$(drv visible)"
-  show
-  expect "registry untouched" "Tagtarif 300" "$(drv reg-get HKCU "$hkcu_ras" InternetProfile) $(drv reg-get HKLM "$ics" HangupTimer)"
-  ;;
-hang_up_choice_written)
-  seed Tagtarif 45
-  plan
-  start_tarvio
-  started_hidden
-  expect "stored 45 s" "44 45|0 sek" "$(drv selection 102)|$(drv selection 103)"
-  show
-  # number index, unit index, text written
+  drv char a
+  drv char e
+  never "Esc or a plain letter hid the window" wait-visible 0 1500
+  drv no-box 200 || fail "a plain letter asked something"
+  for keys in "key 13" "key 32" "char a alt"; do
+    drv $keys
+    drv wait-visible 0 5000 || fail "$keys on Ausblenden did not hide"
+    show
+  done
+
+  # The icon: releases and moves show nothing; presses show, and a shown window stays.
+  drv close-titlebar
+  drv wait-visible 0 5000 || fail "title bar close did not hide"
+  drv no-box 200 || fail "title bar close asked something"
+  drv post 1024 0 514
+  drv post 1024 0 512
+  never "release or move showed the window" wait-visible 1 1500
+  drv post 1024 0 516
+  drv wait-visible 1 5000 || fail "right button did not show the window"
+  drv post 1024 0 513
+  expect "still visible" "1" "$(drv visible)"
+
+  # Hang-up choices: number index, unit index, text written.
   while read -r number unit want; do
     drv choose 102 "$number"
     drv choose 103 "$unit"
@@ -247,54 +162,85 @@ hang_up_choice_written)
 44 0 45
 4 1 300
 89 1 5400
-1 0 2
 TABLE
-  ;;
-unknown_connection_reported_once_per_entry)
-  seed Tagtarif 300
-  plan '[Werktags]' '08:00=Unbekannt' '[Wochenende]' '09:30=Nirgends'
-  start_tarvio
-  expect "first report" "Der für Werktags ab 08:00 Uhr vorgesehene Provider 'Unbekannt'\rkonnte im Dfü-Netzwerk nicht gefunden werden.\r\rBitte überprüfen Sie diesen Punkt." "$(drv wait-box 20000)"
-  drv press-box 1
-  expect "second report" "Der für Wochenende ab 09:30 Uhr vorgesehene Provider 'Nirgends'\rkonnte im Dfü-Netzwerk nicht gefunden werden.\r\rBitte überprüfen Sie diesen Punkt." "$(drv wait-box 5000)"
-  drv press-box 1
-  started_hidden
-  drv no-box 1000 || fail "an entry was reported twice"
-  ;;
-rebuild_applies_the_edited_plan)
-  seed Tagtarif 300
-  plan '[Werktags]' '00:00=Nachttarif' '[Wochenende]' '00:00=Nachttarif'
-  start_tarvio
-  started_hidden
-  drv wait-reg HKCU "$hkcu_ras" InternetProfile Nachttarif 10000 || fail "first plan not applied"
+
+  # The info dialog gives its first button the focus at every opening.
+  for opening in first second; do
+    drv click 1005
+    drv wait-visible 1 5000 info || fail "no info dialog"
+    expect "info focus, $opening opening" "10" "$(drv focus info)"
+    drv click 13 info
+    drv wait-gone 5000 info || fail "info dialog stays"
+  done
+
+  # The edited plan, applied after "Listen aktualisieren".
   plan '[Werktags]' '00:00=Abendtarif' '[Wochenende]' '00:00=Abendtarif'
-  show
   drv click 1002
-  drv wait-reg HKCU "$hkcu_ras" InternetProfile Abendtarif 10000 || fail "edited plan not applied"
-  expect "Default" "Abendtarif" "$(drv reg-get HKCU "$hkcu_ras" Default)"
-  expect "DefaultInternet" "Abendtarif" "$(drv reg-get HKCU "$autodial" DefaultInternet)"
+  drv wait-reg HKCU $ras InternetProfile Abendtarif 10000 || fail "edited plan not applied"
+  expect "Default, DefaultInternet" "Abendtarif Abendtarif" "$(drv reg-get HKCU $ras Default) $(drv reg-get HKCU "$autodial" DefaultInternet)"
+  expect "machine DefaultInternet untouched" "Firmennetz" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
   expect "workday plan" "00:00 Abendtarif" "$(drv items 104)"
+  expect "shown connection" "0 Abendtarif" "$(drv selection 101)"
+
+  # The exit question holds the window; No gives the focus back to a control of it.
+  drv click 1004
+  expect "question" "$exit_question" "$(drv wait-box 5000)"
+  expect "window held while asking" "0" "$(drv enabled)"
+  drv press-box 7
+  expect "after No" "1 1" "$(drv visible) $(drv enabled)"
+  [ "$(drv focus)" != 0 ] || fail "no control has the focus after No"
+  drv click 1004
+  drv wait-box 5000 >/dev/null
+  drv press-box 6
+  ended "$last_pid"
+  expect "nothing restored" "Abendtarif 5400" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKLM "$ics" HangupTimer)"
   ;;
-end_of_session_ends_without_question)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
-  expect "session may end" "1" "$(drv end-session)"
-  drv wait-gone 5000 || fail "window stays at the end of the session"
-  wait_exit "$last_pid" 10
-  ;;
-task_manager_close_ends)
-  seed Tagtarif 300
-  plan
-  start_tarvio
-  started_hidden
+unknown_entries_do_not_stop_the_clock)
+  # Today's plan names a known connection, the other day type an unknown one; the report
+  # waits for an answer while the clock applies today's plan.
+  while [ "$(date +%H%M)" = 2359 ]; do sleep 1; done  # the day type must hold for a while
+  if [ "$(date +%u)" -ge 6 ]; then
+    plan '[Werktags]' '00:00=Unbekannt' '[Wochenende]' '00:00=Nachttarif' '09:30=Nirgends'
+    other_day=Werktags today_day=Wochenende
+  else
+    plan '[Werktags]' '00:00=Nachttarif' '09:30=Nirgends' '[Wochenende]' '00:00=Unbekannt'
+    other_day=Wochenende today_day=Werktags
+  fi
+  drv seed Tagtarif 300 Tagtarif Nachttarif Abendtarif
+  launch
+  expect "first report" "$(report "$other_day" 00:00 Unbekannt)" "$(drv wait-box 20000)"
+  for value in "$ras|InternetProfile" "$ras|Default" "$autodial|DefaultInternet"; do
+    drv wait-reg HKCU "${value%|*}" "${value#*|}" Nachttarif 10000 || fail "${value#*|} not written while the report waits"
+  done
+  expect "report still open, window hidden" "0" "$(drv visible)"
+  drv wait-box 0 >/dev/null || fail "the report is gone"
+  drv press-box 1
+  expect "second report" "$(report "$today_day" 09:30 Nirgends)" "$(drv wait-box 5000)"
+  # The end of the session does not wait for the answer.
   drv close
-  drv wait-gone 5000 || fail "window stays after WM_CLOSE"
-  wait_exit "$last_pid" 10
+  ended "$last_pid"
+  ;;
+second_start_and_end_of_session)
+  # Windows XP and later: no InternetProfile, the user's DefaultInternet names the connection.
+  drv seed Tagtarif 300 Tagtarif Nachttarif Abendtarif
+  drv reg-del-value HKCU $ras InternetProfile
+  drv reg-set HKCU "$autodial" DefaultInternet abendtarif
+  plan '[Werktags]' '[Wochenende]'
+  start
+  first=$last_pid
+  expect "current connection" "0 Abendtarif" "$(drv selection 101)"
+  expect "nothing written" "<missing> abendtarif" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKCU "$autodial" DefaultInternet)"
+  launch
+  expect "refusal" "Tarvio wird bereits ausgeführt." "$(drv wait-box 20000)"
+  drv press-box 1
+  exited "$last_pid"
+  kill -0 "$first" || fail "first instance ended"
+  expect "first still hidden" "0" "$(drv visible)"
+  expect "session may end" "1" "$(drv end-session)"
+  ended "$first"
   ;;
 *)
-  fail "unknown test"
+  fail "unknown scenario"
   ;;
 esac
-echo "ok $test_name"
+echo "ok $scenario"

@@ -1,26 +1,29 @@
 // tarvio_driver.exe: drives the running tarvio.exe from outside, as a user and Windows
-// would, for the end-to-end tests. One command per call; results on standard output,
-// exit code 0 for success, 1 for a failed wait or a missing window, 2 for bad usage.
+// would, for the end-to-end scenarios. One command per call (the table below); results
+// on standard output; exit code 0 for success, 1 for a failed wait or a missing window,
+// 2 for bad usage.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/win32/form_class.h"
+
 namespace {
 
-constexpr const char* kFormClass = "TarvioForm";
-constexpr const char* kMainCaption = "Tarvio";
+using tarvio::platform::win32::kFormClassName;
+
+constexpr const char* kProductName = "Tarvio";
 constexpr DWORD kPollMilliseconds = 50;
 constexpr int kMessageBoxTextId = 0xFFFF;
-// Where Windows XP and later keep the default Internet connection (per user and per machine).
-constexpr const char* kAutodialDefaultKey = "Software\\Microsoft\\RAS Autodial\\Default";
 
 struct Search {
   const char* className;
-  const char* caption;
+  bool mainWindow;  // the main window is captioned with the product name, the info dialog is not
   HWND found;
 };
 
@@ -30,24 +33,23 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
   char caption[256] = {};
   GetClassNameA(window, className, sizeof className);
   GetWindowTextA(window, caption, sizeof caption);
-  if (std::strcmp(className, search->className) == 0 && std::strcmp(caption, search->caption) == 0) {
-    search->found = window;
-    return FALSE;
+  if (std::strcmp(className, search->className) != 0 || (std::strcmp(caption, kProductName) == 0) != search->mainWindow) {
+    return TRUE;
   }
-  return TRUE;
+  search->found = window;
+  return FALSE;
 }
 
-HWND FindTop(const char* className, const char* caption) {
-  Search search{className, caption, nullptr};
+HWND FindTop(const char* className, bool mainWindow) {
+  Search search{className, mainWindow, nullptr};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+HWND MainWindow() { return FindTop(kFormClassName, true); }
+HWND InfoWindow() { return FindTop(kFormClassName, false); }
+HWND MessageBoxWindow() { return FindTop("#32770", true); }
 
-HWND MainWindow() { return FindTop(kFormClass, kMainCaption); }
-HWND MessageBoxWindow() { return FindTop("#32770", kMainCaption); }
-
-template <typename Condition>
-bool WaitFor(DWORD timeout, Condition condition) {
+bool WaitFor(DWORD timeout, const std::function<bool()>& condition) {
   const DWORD start = GetTickCount();
   for (;;) {
     if (condition()) return true;
@@ -56,15 +58,9 @@ bool WaitFor(DWORD timeout, Condition condition) {
   }
 }
 
-// Carriage returns and line feeds shown as \r and \n, so a text prints on one line.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else out += c;
-  }
-  return out;
+[[noreturn]] void Fail(const std::string& what, int code = 1) {
+  std::fprintf(stderr, "%s\n", what.c_str());
+  std::exit(code);
 }
 
 std::string Utf8(const wchar_t* text) {
@@ -76,47 +72,20 @@ std::string Utf8(const wchar_t* text) {
   return out;
 }
 
-// UTF-8, so that the tests compare the program's German texts as written.
+// UTF-8 with carriage returns and line feeds shown as \r and \n: the program's German
+// texts compare as written, on one line.
 std::string WindowText(HWND window) {
   wchar_t buffer[4096] = {};
   GetWindowTextW(window, buffer, 4096);
-  return Utf8(buffer);
+  std::string out;
+  for (const char c : Utf8(buffer)) out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+  return out;
 }
 
-std::string ClassOf(HWND window) {
+bool IsCombo(HWND control) {
   char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  return className;
-}
-
-HKEY Root(const std::string& name) {
-  if (name == "HKCU") return HKEY_CURRENT_USER;
-  if (name == "HKLM") return HKEY_LOCAL_MACHINE;
-  std::fprintf(stderr, "unknown root %s\n", name.c_str());
-  std::exit(2);
-}
-
-int Fail(const char* what) {
-  std::fprintf(stderr, "%s\n", what);
-  return 1;
-}
-
-HWND RequireMain() {
-  HWND window = MainWindow();
-  if (window == nullptr) {
-    std::fprintf(stderr, "no Tarvio window\n");
-    std::exit(1);
-  }
-  return window;
-}
-
-HWND RequireControl(const char* idText) {
-  HWND control = GetDlgItem(RequireMain(), std::atoi(idText));
-  if (control == nullptr) {
-    std::fprintf(stderr, "no control %s\n", idText);
-    std::exit(1);
-  }
-  return control;
+  GetClassNameA(control, className, sizeof className);
+  return std::strcmp(className, "ComboBox") == 0;
 }
 
 HWND FocusOf(HWND window) {
@@ -126,292 +95,284 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
-int Usage() {
-  std::fprintf(stderr,
-               "commands: wait-window MS | show MS | wait-gone MS | visible | wait-visible 0|1 MS | client | rect ID |\n"
-               "  caption [ID] | items ID | selection ID | enabled ID | taborder | focus | click ID |\n"
-               "  choose ID INDEX | key VK | post MSG WPARAM LPARAM | close-titlebar | close | end-session |\n"
-               "  wait-box MS | press-box ID | no-box MS | reg-get ROOT KEY NAME | reg-set ROOT KEY NAME TEXT |\n"
-               "  reg-del-value ROOT KEY NAME | reg-del-tree ROOT KEY | reg-add-key ROOT KEY |\n"
-               "  wait-reg ROOT KEY NAME TEXT MS | windows | seed INTERNETPROFILE HANGUPTIMER ENTRY...\n");
-  return 2;
+HKEY OpenKey(const std::string& root, const std::string& path, REGSAM access) {
+  if (root != "HKCU" && root != "HKLM") Fail("unknown root " + root, 2);
+  HKEY key = nullptr;
+  RegOpenKeyExA(root == "HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key);
+  return key;
 }
 
-// EnumWindows wants a CALLBACK (stdcall in the 32-bit build), which a lambda is not.
-BOOL CALLBACK PrintWindowLine(HWND window, LPARAM) {
-  std::printf("%s|%s|%d\n", ClassOf(window).c_str(), WindowText(window).c_str(), IsWindowVisible(window) ? 1 : 0);
-  return TRUE;
+std::string ReadValue(const std::string& root, const std::string& path, const std::string& name) {
+  HKEY key = OpenKey(root, path, KEY_QUERY_VALUE);
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  const bool found =
+      key != nullptr && RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == 0;
+  if (key != nullptr) RegCloseKey(key);
+  return found ? data : "<missing>";
 }
+
+void WriteValue(HKEY root, const std::string& path, const std::string& name, const std::string& text) {
+  HKEY key = nullptr;
+  if (RegCreateKeyA(root, path.c_str(), &key) != ERROR_SUCCESS) Fail("cannot create " + path);
+  RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+  RegCloseKey(key);
+}
+
+void DeleteValue(const std::string& root, const std::string& path, const std::string& name) {
+  if (HKEY key = OpenKey(root, path, KEY_SET_VALUE)) {
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+  }
+}
+
+struct Args {
+  std::vector<std::string> words;
+  const std::string& Text(std::size_t i) const { return words.at(i); }
+  unsigned long Number(std::size_t i) const { return std::strtoul(words.at(i).c_str(), nullptr, 0); }
+  bool Has(std::size_t i) const { return i < words.size(); }
+};
+
+HWND Require(HWND window) {
+  if (window == nullptr) Fail("no Tarvio window");
+  return window;
+}
+HWND Main() { return Require(MainWindow()); }
+// The main window, or the info dialog when the command's last word is "info".
+bool ForInfo(const Args& a) { return !a.words.empty() && a.words.back() == "info"; }
+HWND Find(const Args& a) { return ForInfo(a) ? InfoWindow() : MainWindow(); }
+HWND Target(const Args& a) { return Require(Find(a)); }
+HWND Control(const Args& a, std::size_t at, HWND parent) {
+  HWND control = GetDlgItem(parent, static_cast<int>(a.Number(at)));
+  if (control == nullptr) Fail("no control " + a.Text(at));
+  return control;
+}
+
+std::string ItemText(HWND control, LRESULT index) {
+  const bool combo = IsCombo(control);
+  // Wide calls: Wine hands list texts across processes in UTF-16 whatever was asked.
+  const LRESULT length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+  SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(buffer.data()));
+  return Utf8(buffer.data());
+}
+
+void PostKey(UINT down, UINT up, WPARAM key, LPARAM flags) {
+  HWND focus = FocusOf(Main());
+  HWND target = focus != nullptr ? focus : Main();
+  PostMessageA(target, down, key, 1 | flags);
+  if (up != 0) PostMessageA(target, up, key, static_cast<LPARAM>(0xC0000001u) | flags);
+}
+
+int Print(const std::string& text) {
+  std::printf("%s\n", text.c_str());
+  return 0;
+}
+int Check(bool ok) {
+  if (!ok) Fail("timeout");
+  return 0;
+}
+
+struct Command {
+  const char* name;
+  const char* usage;
+  std::size_t minArgs;
+  std::function<int(const Args&)> run;
+};
+
+// Every wait polls for its condition with a time limit.
+const std::vector<Command> kCommands = {
+    {"wait-window", "MS [info]", 1, [](const Args& a) { return Check(WaitFor(a.Number(0), [&] { return Find(a) != nullptr; })); }},
+    {"wait-gone", "MS [info]", 1, [](const Args& a) { return Check(WaitFor(a.Number(0), [&] { return Find(a) == nullptr; })); }},
+    {"visible", "[info]", 0, [](const Args& a) { return Print(IsWindowVisible(Target(a)) ? "1" : "0"); }},
+    {"wait-visible", "0|1 MS [info]", 2,
+     [](const Args& a) {
+       const bool want = a.Number(0) != 0;
+       return Check(WaitFor(a.Number(1), [&] {
+         HWND window = Find(a);
+         return window != nullptr && (IsWindowVisible(window) != FALSE) == want;
+       }));
+     }},
+    // The tray icon's left click, repeated until the window shows. The icon's messages
+    // reach the program once start-up has hooked the window, and a posted message is
+    // handled once it waits for input again: a shown window proves start-up is over.
+    {"show", "MS", 1,
+     [](const Args& a) {
+       return Check(WaitFor(a.Number(0), [] {
+         HWND window = MainWindow();
+         if (window == nullptr) return false;
+         PostMessageA(window, 1024, 0, WM_LBUTTONDOWN);
+         return WaitFor(300, [window] { return IsWindowVisible(window) != FALSE; });
+       }));
+     }},
+    {"client", "", 0,
+     [](const Args&) {
+       RECT client{};
+       GetClientRect(Main(), &client);
+       return Print(std::to_string(client.right) + " " + std::to_string(client.bottom));
+     }},
+    {"rect", "ID", 1,
+     [](const Args& a) {
+       RECT r{};
+       GetWindowRect(Control(a, 0, Main()), &r);
+       MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
+       return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+                    " " + std::to_string(r.bottom - r.top));
+     }},
+    {"caption", "[ID]", 0, [](const Args& a) { return Print(WindowText(a.Has(0) ? Control(a, 0, Main()) : Main())); }},
+    {"items", "ID", 1,
+     [](const Args& a) {
+       HWND control = Control(a, 0, Main());
+       const LRESULT count = SendMessageA(control, IsCombo(control) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+       for (LRESULT i = 0; i < count; ++i) Print(ItemText(control, i));
+       return 0;
+     }},
+    {"selection", "ID", 1,
+     [](const Args& a) {
+       HWND control = Control(a, 0, Main());
+       const LRESULT at = SendMessageA(control, IsCombo(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+       return Print(std::to_string(at) + " " + (at >= 0 ? ItemText(control, at) : ""));
+     }},
+    {"enabled", "[ID]", 0,
+     [](const Args& a) { return Print(IsWindowEnabled(a.Has(0) ? Control(a, 0, Main()) : Main()) ? "1" : "0"); }},
+    // From the control that has the focus, around once.
+    {"taborder", "", 0,
+     [](const Args&) {
+       HWND start = FocusOf(Main());
+       if (start == nullptr) Fail("no focus");
+       HWND at = start;
+       do {
+         Print(std::to_string(GetDlgCtrlID(at)));
+         at = GetNextDlgTabItem(Main(), at, FALSE);
+       } while (at != nullptr && at != start);
+       return 0;
+     }},
+    // The control of the window (or the info dialog) that has the focus; 0 for none.
+    {"focus", "[info]", 0,
+     [](const Args& a) {
+       HWND window = Target(a);
+       HWND focus = FocusOf(window);
+       return Print(std::to_string(focus != nullptr && IsChild(window, focus) ? GetDlgCtrlID(focus) : 0));
+     }},
+    {"click", "ID [info]", 1,
+     [](const Args& a) {
+       HWND window = Target(a);
+       PostMessageA(window, WM_COMMAND, MAKEWPARAM(a.Number(0), BN_CLICKED),
+                    reinterpret_cast<LPARAM>(Control(a, 0, window)));
+       return 0;
+     }},
+    // What a user's pick does: the control changes, then tells its parent.
+    {"choose", "ID INDEX", 2,
+     [](const Args& a) {
+       HWND control = Control(a, 0, Main());
+       const bool combo = IsCombo(control);
+       SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, a.Number(1), 0);
+       PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(a.Number(0), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                    reinterpret_cast<LPARAM>(control));
+       return 0;
+     }},
+    {"key", "VK", 1, [](const Args& a) {
+       PostKey(WM_KEYDOWN, WM_KEYUP, a.Number(0), 0);
+       return 0;
+     }},
+    // A typed character for the focused control; with "alt" as Windows sends it while Alt
+    // is held (the context bit set).
+    {"char", "C [alt]", 1,
+     [](const Args& a) {
+       const bool alt = a.Has(1) && a.Text(1) == "alt";
+       PostKey(alt ? WM_SYSCHAR : WM_CHAR, 0, static_cast<unsigned char>(a.Text(0)[0]), alt ? 1L << 29 : 0);
+       return 0;
+     }},
+    {"post", "MSG WPARAM LPARAM", 3,
+     [](const Args& a) {
+       PostMessageA(Main(), static_cast<UINT>(a.Number(0)), a.Number(1), static_cast<LPARAM>(a.Number(2)));
+       return 0;
+     }},
+    {"close-titlebar", "", 0, [](const Args&) {
+       PostMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+       return 0;
+     }},
+    // What the Task Manager sends to end a program: a bare WM_CLOSE.
+    {"close", "", 0, [](const Args&) {
+       PostMessageA(Main(), WM_CLOSE, 0, 0);
+       return 0;
+     }},
+    {"end-session", "", 0,
+     [](const Args&) {
+       DWORD_PTR answer = 0;
+       SendMessageTimeoutA(Main(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &answer);
+       Print(std::to_string(answer));
+       SendMessageTimeoutA(Main(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
+       return 0;
+     }},
+    {"wait-box", "MS", 1,
+     [](const Args& a) {
+       HWND box = nullptr;
+       Check(WaitFor(a.Number(0), [&box] { return (box = MessageBoxWindow()) != nullptr; }));
+       HWND text = GetDlgItem(box, kMessageBoxTextId);
+       return Print(text != nullptr ? WindowText(text) : "");
+     }},
+    // Pressed by its identifier: closing the box would answer Cancel under Wine.
+    {"press-box", "ID", 1,
+     [](const Args& a) {
+       HWND box = MessageBoxWindow();
+       if (box == nullptr) Fail("no message box");
+       PostMessageA(box, WM_COMMAND, MAKEWPARAM(a.Number(0), BN_CLICKED), reinterpret_cast<LPARAM>(Control(a, 0, box)));
+       return Check(WaitFor(5000, [box] { return !IsWindow(box); }));
+     }},
+    {"no-box", "MS", 1,
+     [](const Args& a) {
+       if (WaitFor(a.Number(0), [] { return MessageBoxWindow() != nullptr; })) Fail("a message box appeared");
+       return 0;
+     }},
+    {"reg-get", "ROOT KEY NAME", 3, [](const Args& a) { return Print(ReadValue(a.Text(0), a.Text(1), a.Text(2))); }},
+    {"reg-set", "ROOT KEY NAME TEXT", 4,
+     [](const Args& a) {
+       WriteValue(a.Text(0) == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, a.Text(1), a.Text(2), a.Text(3));
+       return 0;
+     }},
+    {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) {
+       DeleteValue(a.Text(0), a.Text(1), a.Text(2));
+       return 0;
+     }},
+    {"wait-reg", "ROOT KEY NAME TEXT MS", 5,
+     [](const Args& a) {
+       std::string seen;
+       if (WaitFor(a.Number(4), [&] { return (seen = ReadValue(a.Text(0), a.Text(1), a.Text(2))) == a.Text(3); })) return 0;
+       Fail("value is " + seen);
+     }},
+    // A clean dial-up state: the dial-up entries, the current connection in every place
+    // that holds it for the user, the idle time, and no machine-wide default connection.
+    {"seed", "INTERNETPROFILE HANGUPTIMER ENTRY...", 2,
+     [](const Args& a) {
+       constexpr const char* kAutodial = "Software\\Microsoft\\RAS Autodial\\Default";
+       RegDeleteTreeA(HKEY_CURRENT_USER, "remoteaccess");
+       for (std::size_t i = 2; i < a.words.size(); ++i) {
+         HKEY key = nullptr;
+         if (RegCreateKeyA(HKEY_CURRENT_USER, ("remoteaccess\\Profile\\" + a.Text(i)).c_str(), &key) == 0) RegCloseKey(key);
+       }
+       WriteValue(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", a.Text(0));
+       WriteValue(HKEY_CURRENT_USER, "remoteaccess", "Default", a.Text(0));
+       WriteValue(HKEY_CURRENT_USER, kAutodial, "DefaultInternet", a.Text(0));
+       WriteValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General", "HangupTimer",
+                  a.Text(1));
+       DeleteValue("HKLM", kAutodial, "DefaultInternet");
+       return 0;
+     }},
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
-  const std::string command = argv[1];
-  auto arg = [&](int i) -> const char* {
-    if (i + 1 >= argc) std::exit(Usage());
-    return argv[i + 1];
-  };
-  auto number = [&](int i) { return std::strtoul(arg(i), nullptr, 0); };
-
-  if (command == "wait-window") {
-    return WaitFor(number(1), [] { return MainWindow() != nullptr; }) ? 0 : Fail("timeout");
-  }
-  if (command == "wait-gone") {
-    return WaitFor(number(1), [] { return MainWindow() == nullptr; }) ? 0 : Fail("timeout");
-  }
-  if (command == "visible") {
-    std::printf("%d\n", IsWindowVisible(RequireMain()) ? 1 : 0);
-    return 0;
-  }
-  if (command == "wait-visible") {
-    const bool want = number(1) != 0;
-    return WaitFor(number(2), [want] {
-             HWND window = MainWindow();
-             return window != nullptr && (IsWindowVisible(window) != FALSE) == want;
-           })
-               ? 0
-               : Fail("timeout");
-  }
-  if (command == "show") {
-    // The tray icon's left click, repeated until the window shows. The icon's messages
-    // reach the program only once start-up has hooked the window, and posted messages
-    // are handled only when it waits for input again after start-up: a shown window
-    // proves start-up is over.
-    const DWORD timeout = number(1);
-    return WaitFor(timeout,
-                   [] {
-                     HWND window = MainWindow();
-                     if (window == nullptr) return false;
-                     PostMessageA(window, 1024, 0, WM_LBUTTONDOWN);
-                     return WaitFor(300, [window] { return IsWindowVisible(window) != FALSE; });
-                   })
-               ? 0
-               : Fail("timeout");
-  }
-  if (command == "client") {
-    RECT client{};
-    GetClientRect(RequireMain(), &client);
-    std::printf("%ld %ld\n", client.right, client.bottom);
-    return 0;
-  }
-  if (command == "rect") {
-    HWND control = RequireControl(arg(1));
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, RequireMain(), reinterpret_cast<POINT*>(&rect), 2);
-    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    return 0;
-  }
-  if (command == "caption") {
-    HWND window = argc > 2 ? RequireControl(arg(1)) : RequireMain();
-    std::printf("%s\n", Escaped(WindowText(window)).c_str());
-    return 0;
-  }
-  if (command == "items" || command == "selection") {
-    HWND control = RequireControl(arg(1));
-    const bool combo = ClassOf(control) == "ComboBox";
-    const UINT countMessage = combo ? CB_GETCOUNT : LB_GETCOUNT;
-    const UINT textMessage = combo ? CB_GETLBTEXT : LB_GETTEXT;
-    const UINT lengthMessage = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
-    // Wide calls: Wine hands list texts across processes in UTF-16 whatever was asked.
-    auto itemText = [&](LRESULT index) {
-      const LRESULT length = SendMessageW(control, lengthMessage, static_cast<WPARAM>(index), 0);
-      std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-      SendMessageW(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-      return Utf8(buffer.data());
-    };
-    if (command == "items") {
-      const LRESULT count = SendMessageA(control, countMessage, 0, 0);
-      for (LRESULT i = 0; i < count; ++i) std::printf("%s\n", itemText(i).c_str());
-    } else {
-      const LRESULT selected = SendMessageA(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
-      std::printf("%ld %s\n", static_cast<long>(selected), selected >= 0 ? itemText(selected).c_str() : "");
+  Args args;
+  for (int i = 2; i < argc; ++i) args.words.emplace_back(argv[i]);
+  for (const Command& command : kCommands) {
+    if (argc >= 2 && command.name == std::string(argv[1]) && args.words.size() >= command.minArgs) {
+      return command.run(args);
     }
-    return 0;
   }
-  if (command == "enabled") {
-    std::printf("%d\n", IsWindowEnabled(RequireControl(arg(1))) ? 1 : 0);
-    return 0;
-  }
-  if (command == "taborder") {
-    // From the control that has the focus once the window is first shown, around once.
-    HWND window = RequireMain();
-    HWND start = FocusOf(window);
-    if (start == nullptr) return Fail("no focus");
-    HWND at = start;
-    do {
-      std::printf("%d\n", GetDlgCtrlID(at));
-      at = GetNextDlgTabItem(window, at, FALSE);
-    } while (at != nullptr && at != start);
-    return 0;
-  }
-  if (command == "focus") {
-    HWND focus = FocusOf(RequireMain());
-    std::printf("%d\n", focus != nullptr ? GetDlgCtrlID(focus) : 0);
-    return 0;
-  }
-  if (command == "click") {
-    HWND control = RequireControl(arg(1));
-    PostMessageA(RequireMain(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(control));
-    return 0;
-  }
-  if (command == "choose") {
-    // What a user's pick does: the control changes, then tells its parent.
-    HWND control = RequireControl(arg(1));
-    const bool combo = ClassOf(control) == "ComboBox";
-    SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, number(2), 0);
-    PostMessageA(RequireMain(), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(control), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(control));
-    return 0;
-  }
-  if (command == "key") {
-    HWND window = RequireMain();
-    HWND focus = FocusOf(window);
-    HWND target = focus != nullptr ? focus : window;
-    const WPARAM key = number(1);
-    PostMessageA(target, WM_KEYDOWN, key, 1);
-    PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-    return 0;
-  }
-  if (command == "post") {
-    PostMessageA(RequireMain(), static_cast<UINT>(number(1)), number(2), static_cast<LPARAM>(number(3)));
-    return 0;
-  }
-  if (command == "close-titlebar") {
-    PostMessageA(RequireMain(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    return 0;
-  }
-  if (command == "close") {
-    // What the Task Manager sends to end a program: a bare WM_CLOSE.
-    PostMessageA(RequireMain(), WM_CLOSE, 0, 0);
-    return 0;
-  }
-  if (command == "end-session") {
-    HWND window = RequireMain();
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &answer);
-    std::printf("%lu\n", static_cast<unsigned long>(answer));
-    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
-    return 0;
-  }
-  if (command == "wait-box") {
-    HWND box = nullptr;
-    if (!WaitFor(number(1), [&box] { return (box = MessageBoxWindow()) != nullptr; })) return Fail("timeout");
-    HWND text = GetDlgItem(box, kMessageBoxTextId);
-    std::printf("%s\n", Escaped(text != nullptr ? WindowText(text) : std::string()).c_str());
-    return 0;
-  }
-  if (command == "press-box") {
-    HWND box = MessageBoxWindow();
-    if (box == nullptr) return Fail("no message box");
-    const int id = static_cast<int>(number(1));
-    HWND button = GetDlgItem(box, id);
-    if (button == nullptr) return Fail("no such button");
-    // Pressed by its identifier: closing the box would answer Cancel under Wine.
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    return WaitFor(5000, [box] { return !IsWindow(box); }) ? 0 : Fail("box stays");
-  }
-  if (command == "no-box") {
-    return WaitFor(number(1), [] { return MessageBoxWindow() != nullptr; }) ? Fail("a message box appeared") : 0;
-  }
-  if (command == "reg-get") {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(Root(arg(1)), arg(2), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-      std::printf("<missing>\n");
-      return 0;
-    }
-    char data[1024] = {};
-    DWORD size = sizeof data - 1;
-    DWORD type = 0;
-    const LONG status = RegQueryValueExA(key, arg(3), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    std::printf("%s\n", status == ERROR_SUCCESS ? data : "<missing>");
-    return 0;
-  }
-  if (command == "wait-reg") {
-    // Polls until the value holds the text: ROOT KEY NAME TEXT MS.
-    const std::string want = arg(4);
-    const HKEY root = Root(arg(1));
-    const char* path = arg(2);
-    const char* name = arg(3);
-    std::string seen = "<missing>";
-    const bool matched = WaitFor(number(5), [&] {
-      HKEY key = nullptr;
-      if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-      char data[1024] = {};
-      DWORD size = sizeof data - 1;
-      const LONG status = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
-      RegCloseKey(key);
-      if (status == ERROR_SUCCESS) seen = data;
-      return status == ERROR_SUCCESS && want == data;
-    });
-    if (!matched) std::fprintf(stderr, "value is %s\n", seen.c_str());
-    return matched ? 0 : 1;
-  }
-  if (command == "windows") {
-    // Every top-level window with its class and caption, for finding one's way.
-    EnumWindows(PrintWindowLine, 0);
-    return 0;
-  }
-  if (command == "seed") {
-    // A clean dial-up state in one call: SEED INTERNETPROFILE HANGUPTIMER ENTRY...
-    // Every value the program reads or writes starts from what is given here; the current
-    // connection goes to both places that hold it for the user.
-    RegDeleteTreeA(HKEY_CURRENT_USER, "remoteaccess");
-    HKEY key = nullptr;
-    for (int i = 4; i < argc; ++i) {
-      const std::string path = std::string("remoteaccess\\Profile\\") + argv[i];
-      if (RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), &key) == ERROR_SUCCESS) RegCloseKey(key);
-    }
-    auto setText = [](HKEY root, const char* path, const char* name, const std::string& text) {
-      HKEY opened = nullptr;
-      if (RegCreateKeyA(root, path, &opened) != ERROR_SUCCESS) return false;
-      RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>(text.size() + 1));
-      RegCloseKey(opened);
-      return true;
-    };
-    const bool done = setText(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", arg(1)) &&
-                      setText(HKEY_CURRENT_USER, "remoteaccess", "Default", arg(1)) &&
-                      setText(HKEY_CURRENT_USER, kAutodialDefaultKey, "DefaultInternet", arg(1)) &&
-                      setText(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General",
-                              "HangupTimer", arg(2));
-    // The machine-wide default connection is not there unless a test puts it there.
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAutodialDefaultKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-      RegDeleteValueA(key, "DefaultInternet");
-      RegCloseKey(key);
-    }
-    return done ? 0 : Fail("cannot seed");
-  }
-  if (command == "reg-set") {
-    HKEY key = nullptr;
-    if (RegCreateKeyA(Root(arg(1)), arg(2), &key) != ERROR_SUCCESS) return Fail("cannot create key");
-    const std::string text = arg(4);
-    RegSetValueExA(key, arg(3), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(key);
-    return 0;
-  }
-  if (command == "reg-add-key") {
-    HKEY key = nullptr;
-    if (RegCreateKeyA(Root(arg(1)), arg(2), &key) != ERROR_SUCCESS) return Fail("cannot create key");
-    RegCloseKey(key);
-    return 0;
-  }
-  if (command == "reg-del-value") {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(Root(arg(1)), arg(2), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-      RegDeleteValueA(key, arg(3));
-      RegCloseKey(key);
-    }
-    return 0;
-  }
-  if (command == "reg-del-tree") {
-    RegDeleteTreeA(Root(arg(1)), arg(2));
-    return 0;
-  }
-  return Usage();
+  for (const Command& command : kCommands) std::fprintf(stderr, "%s %s\n", command.name, command.usage);
+  return 2;
 }
