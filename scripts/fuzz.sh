@@ -6,8 +6,8 @@ seconds="${1:-30}"
 shopt -s nullglob
 targets=(build/fuzz/tests/fuzz/*_fuzz)
 if [ ${#targets[@]} -eq 0 ]; then
-  echo "no fuzz targets built"
-  exit 0
+  echo "no fuzz targets built" >&2
+  exit 1
 fi
 for target in "${targets[@]}"; do
   name=$(basename "$target")

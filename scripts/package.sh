@@ -50,7 +50,7 @@ program() {
   fi
   cmake --preset "$preset" -B "$dir" >&2
   cmake --build "$dir" --target tarvio -j 2 >&2
-  realpath "$dir/src/platform/win32/program/tarvio.exe"
+  realpath "$dir/src/program/tarvio.exe"
 }
 
 exe32=$(program win32 "${TARVIO_EXE_WIN32:-}" "${TARVIO_BUILD_DIR_WIN32:-build/win32}")

@@ -10,7 +10,7 @@ cmake --build build/run -j2 --target tarvio tarvio_driver
 
 program_dir="$PWD/build/run/program"
 mkdir -p "$program_dir"
-cp build/run/src/platform/win32/program/tarvio.exe "$program_dir/"
+cp build/run/src/program/tarvio.exe "$program_dir/"
 prefix="$PWD/build/run-prefix"
 bash scripts/seed-demo.sh "$prefix" "$program_dir"
 

@@ -5,25 +5,27 @@
 #include "app/main_form_texts.h"
 #include "dialup/hangup_timer.h"
 #include "dialup/load_settings.h"
-#include "extras/product.h"
+#include "dialup/provider_switch.h"
 #include "platform/instance_check.h"
+#include "platform/product.h"
 #include "platform/toolkit.h"
-#include "schedule/provider_switch.h"
 
 namespace tarvio::app {
 
-MainForm::MainForm(const PlatformBundle& platform)
+MainForm::MainForm(const platform::PlatformBundle& platform)
     : platform_(platform),
-      aan_(platform.registry, platform.codec),
-      ini_(platform.profileReader, platform.codec),
+      ini_(platform.profileReader),
       schedule_(ini_, platform.toolkit, platform.clock, ProviderList, PrvList[0], PrvList[1]),
       documents_(platform.shell, platform.programInfo, platform.toolkit),
       infoForm_(platform.formFactory, platform.screen, documents_, platform.programInfo),
       niPublic_([this] { ShowMainWindow(); }),
-      niPrivate_(platform.notifyIcon, platform.windowHook, platform.codec, niPublic_) {
-  ProviderList.OnClick([this] { schedule::ProviderSelected(aan_, ProviderList, ListsReady); });
-  HangUpDelayList.OnClick([this] { dialup::ServeHangUpValues(aan_, HangUpDelayList, HangUpUnitList, ListsReady); });
-  HangUpUnitList.OnClick([this] { dialup::ServeHangUpValues(aan_, HangUpDelayList, HangUpUnitList, ListsReady); });
+      niPrivate_(platform.notifyIcon, platform.windowHook, niPublic_) {
+  ProviderList.OnClick([this] { dialup::ProviderSelected(platform_.registry, ProviderList, ListsReady); });
+  const auto serveHangUpValues = [this] {
+    dialup::ServeHangUpValues(platform_.registry, HangUpDelayList, HangUpUnitList, ListsReady);
+  };
+  HangUpDelayList.OnClick(serveHangUpValues);
+  HangUpUnitList.OnClick(serveHangUpValues);
 }
 
 MainForm::~MainForm() {
@@ -35,7 +37,7 @@ bool MainForm::Form_Load() {
   // 1. One instance per session. Asked before the window exists, so that a refused start
   // has no window and no clock at all.
   if (platform_.instanceCheck.AnotherInstanceRunning()) {
-    platform_.toolkit.MsgBox(0, kAlreadyRunningText, platform::kMbExclamation, extras::kProductName);
+    platform_.toolkit.MsgBox(0, kAlreadyRunningText, platform::MessageStyle::Exclamation);
     ended_ = true;
     return false;
   }
@@ -46,14 +48,16 @@ bool MainForm::Form_Load() {
   form_->AttachList(kWorkdayListId, PrvList[0]);
   form_->AttachList(kWeekendListId, PrvList[1]);
 
-  form_->SetCaption(extras::kProductName);                                          // 2
-  schedule_.IniFilePath = documents_.AppDirectory() + schedule::kPlanFileName;      // 3
-  dialup::FillHangUpLists(HangUpDelayList, HangUpUnitList);                         // 4
-  dialup::LoadSettings(aan_, platform_.phonebook, HangUpDelayList, HangUpUnitList, ProviderList, schedule_);  // 5
-  ListsReady = -1;                                                                  // 6
-  niPrivate_.HookWindow(form_->Handle());                                           // 7
-  niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), extras::kProductName);          // 8
-  form_->Hide();                                                                    // 9
+  form_->SetCaption(platform::kProductName);                                   // 2
+  schedule_.IniFilePath = documents_.AppDirectory() + schedule::kPlanFileName;  // 3
+  dialup::FillHangUpLists(HangUpDelayList, HangUpUnitList);                    // 4
+  dialup::LoadSettings(platform_.registry, platform_.phonebook, HangUpDelayList, HangUpUnitList,
+                       ProviderList);  // 5, and the plan built from the filled list
+  schedule_.RebuildSchedule();
+  ListsReady = true;                                                          // 6
+  niPrivate_.HookWindow(form_->Handle());                                     // 7
+  niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), platform::kProductName);  // 8
+  form_->Hide();                                                              // 9
   CarryOutPendingUnload();
   // Only now: a message box waits for a person, the clock must not.
   ReportUnknownConnections();
@@ -68,12 +72,11 @@ void MainForm::Btn_Click(int index) {
       ReportUnknownConnections();
       break;
     case kBtnHide:
-      if (form_) form_->Hide();
+      form_->Hide();
       break;
     case kBtnEnd:
-      if (form_ && platform_.toolkit.MsgBox(form_->Handle(), kExitQuestionText, platform::kMbYesNoQuestionDefaultNo, extras::kProductName) ==
-              platform::kIdYes &&
-          form_) {
+      if (platform_.toolkit.MsgBox(form_->Handle(), kExitQuestionText, platform::MessageStyle::YesNoQuestionNoFirst) ==
+          platform::Answer::Yes) {
         form_->Unload();
       }
       break;
@@ -85,7 +88,7 @@ void MainForm::Btn_Click(int index) {
       break;
     case kBtnHelp: {
       std::string document;
-      documents_.ShowHelp(form_ ? form_->Handle() : 0, document, 0);
+      documents_.ShowHelp(form_->Handle(), document, false);
       break;
     }
     default:
@@ -93,11 +96,12 @@ void MainForm::Btn_Click(int index) {
   }
 }
 
-bool MainForm::Form_QueryUnload(int unloadMode) {
-  if (unloadMode == platform::kCloseFromTitleBar) {
-    if (form_) form_->Hide();
+bool MainForm::Form_QueryUnload(platform::CloseCause cause) {
+  if (cause == platform::CloseCause::TitleBar) {
+    form_->Hide();
     return true;
   }
+  // The rebuild goes on filling the lists after its yield: the window waits for it.
   if (schedule_.Rebuilding()) {
     unloadPending_ = true;
     return true;
@@ -114,15 +118,16 @@ void MainForm::Form_Unload() {
 }
 
 void MainForm::ShowMainWindow() {
-  if (form_) form_->Show();
+  if (!ended_) form_->Show();
 }
 
 void MainForm::ReportUnknownConnections() {
-  if (!ended_ && form_) schedule_.ReportUnknownConnections(form_->Handle());
+  if (!ended_) schedule_.ReportUnknownConnections(form_->Handle());
 }
 
 void MainForm::CarryOutPendingUnload() {
-  if (!unloadPending_ || schedule_.Rebuilding() || !form_) return;
+  // A click inside the rebuild's yield comes back here before the rebuild is done.
+  if (!unloadPending_ || schedule_.Rebuilding()) return;
   unloadPending_ = false;
   form_->Unload();
 }

@@ -4,15 +4,13 @@
 // (Form_Unload); it owns the lists and composes the subsystems behind them.
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "app/main_form_ids.h"
-#include "app/platform_bundle.h"
-#include "dialup/aan.h"
 #include "extras/documents.h"
 #include "extras/info_form.h"
 #include "platform/form.h"
 #include "platform/list_control.h"
+#include "platform/platform_bundle.h"
 #include "schedule/ini_reader.h"
 #include "schedule/schedule.h"
 #include "tray/ni_private.h"
@@ -24,31 +22,28 @@ inline constexpr std::uint32_t kTrayIconId = 0;
 
 class MainForm final : public platform::FormEvents {
  public:
-  explicit MainForm(const PlatformBundle& platform);
+  explicit MainForm(const platform::PlatformBundle& platform);
   ~MainForm() override;
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
 
-  // Start-up, steps 1 to 9. False when another instance runs: the program must end at
-  // once, with no window shown, no icon and nothing written.
+  // Start-up, steps 1 to 9. False when the program must end at once: another instance
+  // runs (no window shown, no icon, nothing written), or it was ended meanwhile.
   bool Form_Load();
   void Btn_Click(int index);
   // Returns cancel: true keeps the window.
-  bool Form_QueryUnload(int unloadMode);
+  bool Form_QueryUnload(platform::CloseCause cause);
   void Form_Unload();
   // The tray icon's click: shows the window; a visible window stays visible.
   void ShowMainWindow();
 
   void ButtonClicked(int id) override { Btn_Click(id - kButtonIdBase); }
-  bool QueryUnload(int unloadMode) override { return Form_QueryUnload(unloadMode); }
+  bool QueryUnload(platform::CloseCause cause) override { return Form_QueryUnload(cause); }
   void Unloaded() override { Form_Unload(); }
-  void TimerTick() override { schedule_.Tick(ListsReady != 0); }
+  void TimerTick() override { schedule_.Tick(ListsReady); }
 
-  platform::Form* Window() const { return form_.get(); }
   bool Ended() const { return ended_; }
-  const std::string& IniFilePath() const { return schedule_.IniFilePath; }
   const schedule::Schedule& Plan() const { return schedule_; }
-  const extras::InfoForm& Info() const { return infoForm_; }
 
   // Declared before everything that refers to them.
   platform::ListControl ProviderList{platform::ListControl::Order::Sorted};
@@ -56,7 +51,7 @@ class MainForm final : public platform::FormEvents {
   platform::ListControl HangUpUnitList{platform::ListControl::Order::Added};
   platform::ListControl PrvList[2]{platform::ListControl(platform::ListControl::Order::Sorted),
                                    platform::ListControl(platform::ListControl::Order::Sorted)};
-  std::int16_t ListsReady = 0;  // -1 once start-up has filled every list
+  bool ListsReady = false;  // true once start-up has filled every list
 
  private:
   // An unload asked for while a plan rebuild is yielding waits until the rebuild is done:
@@ -65,8 +60,7 @@ class MainForm final : public platform::FormEvents {
   // The plan entries the last rebuild could not place, owned by the main window.
   void ReportUnknownConnections();
 
-  PlatformBundle platform_;
-  dialup::Aan aan_;
+  platform::PlatformBundle platform_;
   schedule::IniReader ini_;
   schedule::Schedule schedule_;
   extras::Documents documents_;

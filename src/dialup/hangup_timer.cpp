@@ -1,17 +1,17 @@
 #include "dialup/hangup_timer.h"
 
 #include <algorithm>
+#include <cstdint>
 
-#include "dialup/aan.h"
-#include "dialup/leading_number.h"
 #include "dialup/registry_paths.h"
 #include "platform/list_control.h"
+#include "platform/numbers.h"
+#include "platform/registry.h"
 
 namespace tarvio::dialup {
 namespace {
 
 constexpr int kSecondsPerMinute = 60;
-constexpr HangUpSelection kNoTime{-1, kUnitSeconds};
 
 }  // namespace
 
@@ -23,30 +23,29 @@ void FillHangUpLists(platform::ListControl& delay, platform::ListControl& unit) 
   unit.SetListIndex(kUnitSeconds);
 }
 
-HangUpSelection HangUpSelectionFromText(const std::string& stored) {
-  const std::optional<std::int32_t> seconds = RoundToInt32(LeadingNumber(stored));
+HangUpSelection HangUpSelectionFromText(const std::optional<std::string>& stored) {
+  const std::optional<std::int32_t> seconds = platform::RoundToInt32(platform::LeadingNumber(stored.value_or("")));
   // Negative or out-of-range values have no place in the lists: they count as no time.
-  if (!seconds || *seconds <= 0) return kNoTime;
+  if (!seconds || *seconds <= 0) return {-1, kUnitSeconds};
   if (*seconds <= kHangUpDelayMax) return {*seconds - 1, kUnitSeconds};
-  const std::int32_t minutes = RoundToInt32(static_cast<double>(*seconds) / kSecondsPerMinute).value_or(0);
+  const std::int32_t minutes = *platform::RoundToInt32(static_cast<double>(*seconds) / kSecondsPerMinute);
   return {std::min(minutes, kHangUpDelayMax) - 1, kUnitMinutes};
 }
 
-void ReadHangUpTime(Aan& aan, platform::ListControl& delay, platform::ListControl& unit) {
+void ReadHangUpTime(platform::Registry& registry, platform::ListControl& delay, platform::ListControl& unit) {
   const HangUpSelection selection =
-      HangUpSelectionFromText(aan.RegGetString(platform::kHkeyLocalMachine, kIcsGeneralKey, kHangupTimerValue));
+      HangUpSelectionFromText(registry.GetString(kMachine, kIcsGeneralKey, kHangupTimerValue));
   delay.SetListIndex(selection.delayIndex);
   unit.SetListIndex(selection.unitIndex);
 }
 
-void ServeHangUpValues(Aan& aan, const platform::ListControl& delay, const platform::ListControl& unit,
-                       std::int16_t listsReady) {
+void ServeHangUpValues(platform::Registry& registry, const platform::ListControl& delay,
+                       const platform::ListControl& unit, bool listsReady) {
   // Start-up selects in both lists before the lists are ready; those selections store nothing.
-  if (listsReady == 0) return;
-  std::int64_t seconds = std::int64_t{delay.ListIndex()} + 1;  // 0 when no number is selected
+  if (!listsReady) return;
+  int seconds = delay.ListIndex() + 1;  // 0 when no number is selected
   if (unit.ListIndex() == kUnitMinutes) seconds *= kSecondsPerMinute;
-  aan.RegSetValue(platform::kHkeyLocalMachine, kIcsGeneralKey, kHangupTimerValue, std::to_string(seconds),
-                  platform::kRegSz);
+  registry.SetString(kMachine, kIcsGeneralKey, kHangupTimerValue, std::to_string(seconds));
 }
 
 }  // namespace tarvio::dialup

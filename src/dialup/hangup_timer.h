@@ -1,16 +1,15 @@
 #pragma once
 // The idle hang-up time of the shared connection: two lists in the main window (a number
 // 1..90 and the unit "sek" or "min") and the machine value "HangupTimer" in seconds.
-#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvio::platform {
 class ListControl;
-}
+class Registry;
+}  // namespace tarvio::platform
 
 namespace tarvio::dialup {
-
-class Aan;
 
 inline constexpr int kHangUpDelayMax = 90;
 inline constexpr int kUnitSeconds = 0;
@@ -23,17 +22,19 @@ void FillHangUpLists(platform::ListControl& delay, platform::ListControl& unit);
 struct HangUpSelection {
   int delayIndex;
   int unitIndex;
+  bool operator==(const HangUpSelection&) const = default;
 };
 // Stored text to list selections: up to 90 seconds stay seconds, more become minutes
-// (at most 90); anything that is no usable whole number of seconds selects no number.
-HangUpSelection HangUpSelectionFromText(const std::string& stored);
+// (at most 90); a missing value, or one that is no usable whole number of seconds,
+// selects no number.
+HangUpSelection HangUpSelectionFromText(const std::optional<std::string>& stored);
 
 // At start-up: sets both lists from the stored value.
-void ReadHangUpTime(Aan& aan, platform::ListControl& delay, platform::ListControl& unit);
+void ReadHangUpTime(platform::Registry& registry, platform::ListControl& delay, platform::ListControl& unit);
 
-// The lists' selection handlers: stores the shown time in seconds, once start-up is over
-// (listsReady: -1 true, 0 false).
-void ServeHangUpValues(Aan& aan, const platform::ListControl& delay, const platform::ListControl& unit,
-                       std::int16_t listsReady);
+// ServeHangUpValues, the lists' selection handler: stores the shown time in seconds once
+// start-up is over.
+void ServeHangUpValues(platform::Registry& registry, const platform::ListControl& delay,
+                       const platform::ListControl& unit, bool listsReady);
 
 }  // namespace tarvio::dialup

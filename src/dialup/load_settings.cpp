@@ -3,70 +3,53 @@
 #include <string>
 #include <vector>
 
-#include "dialup/aan.h"
 #include "dialup/hangup_timer.h"
 #include "dialup/registry_paths.h"
 #include "platform/list_control.h"
 #include "platform/phonebook.h"
-#include "platform/text_compare.h"
-#include "schedule/schedule.h"
+#include "platform/registry.h"
 
 namespace tarvio::dialup {
 namespace {
-
-// The index of the first item equal to name without regard to case; -1 for none.
-int FirstEqualItem(const platform::ListControl& list, const std::string& name) {
-  const int last = list.ListCount() - 1;
-  for (int index = 0; index <= last; ++index) {
-    if (platform::EqualsNoCase(list.List(index), name)) return index;
-  }
-  return -1;
-}
 
 // Windows 95 to 2000 keep the entries as registry keys, later versions in phonebooks; a
 // system may show both. An entry known to the registry keeps the registry's spelling,
 // and a name that several phonebooks share is listed once.
 void AddPhonebookEntries(platform::Phonebook& phonebook, platform::ListControl& providerList) {
-  const std::vector<std::string> entries = phonebook.EntryNames();
-  for (const std::string& name : entries) {
-    if (name.empty() || FirstEqualItem(providerList, name) >= 0) continue;
-    providerList.AddItem(name);
+  for (const std::string& name : phonebook.EntryNames()) {
+    if (!name.empty() && providerList.IndexOf(name) < 0) providerList.AddItem(name);
   }
 }
 
 // The entry the system uses at the moment: the older per-user value, else the per-user
 // value of Windows XP and later, else that version's machine-wide one.
-int CurrentConnection(Aan& aan, const platform::ListControl& providerList) {
-  int index = FirstEqualItem(providerList,
-                             aan.RegGetString(platform::kHkeyCurrentUser, kRemoteAccessKey, kInternetProfileValue));
-  if (index < 0) {
-    index = FirstEqualItem(providerList,
-                           aan.RegGetString(platform::kHkeyCurrentUser, kAutodialDefaultKey, kDefaultInternetValue));
+int CurrentConnection(platform::Registry& registry, const platform::ListControl& providerList) {
+  const struct {
+    platform::RegistryRoot root;
+    const char* key;
+    const char* value;
+  } places[] = {{kUser, kRemoteAccessKey, kInternetProfileValue},
+                {kUser, kAutodialDefaultKey, kDefaultInternetValue},
+                {kMachine, kAutodialDefaultKey, kDefaultInternetValue}};
+  for (const auto& place : places) {
+    const auto name = registry.GetString(place.root, place.key, place.value);
+    const int index = name ? providerList.IndexOf(*name) : -1;
+    if (index >= 0) return index;
   }
-  if (index < 0) {
-    index = FirstEqualItem(providerList,
-                           aan.RegGetString(platform::kHkeyLocalMachine, kAutodialDefaultKey, kDefaultInternetValue));
-  }
-  return index;
+  return -1;
 }
 
 }  // namespace
 
-void LoadSettings(Aan& aan, platform::Phonebook& phonebook, platform::ListControl& hangUpDelayList,
-                  platform::ListControl& hangUpUnitList, platform::ListControl& providerList,
-                  schedule::Schedule& schedule) {
-  ReadHangUpTime(aan, hangUpDelayList, hangUpUnitList);
-
+void LoadSettings(platform::Registry& registry, platform::Phonebook& phonebook, platform::ListControl& hangUpDelayList,
+                  platform::ListControl& hangUpUnitList, platform::ListControl& providerList) {
+  ReadHangUpTime(registry, hangUpDelayList, hangUpUnitList);
   // The list sorts the names; their registry order does not matter.
-  const SubKeyNames names = aan.RegEnumSubKeys(platform::kHkeyCurrentUser, kProfilesKey);
-  for (std::size_t i = 1; i < names.size(); ++i) providerList.AddItem(names[i]);
+  for (const std::string& name : registry.SubKeyNames(kUser, kProfilesKey)) providerList.AddItem(name);
   AddPhonebookEntries(phonebook, providerList);
-
   // With no entry named, the selection stays as it was (none).
-  const int current = CurrentConnection(aan, providerList);
+  const int current = CurrentConnection(registry, providerList);
   if (current >= 0) providerList.SetListIndex(current);
-
-  schedule.RebuildSchedule();
 }
 
 }  // namespace tarvio::dialup

@@ -1,25 +1,26 @@
 #include "extras/documents.h"
 
 #include "extras/paths.h"
-#include "extras/product.h"
 #include "platform/program_info.h"
-#include "platform/shell.h"
 #include "platform/toolkit.h"
 
 namespace tarvio::extras {
 
-void Documents::OpenDocument(platform::WindowHandle owner, const std::string& document, int showCommand) {
-  shell_.Execute(owner, "Open", document, showCommand);
+void Documents::OpenDocument(platform::WindowHandle owner, const std::string& document, platform::ShowCommand show) {
+  shell_.Open(owner, document, show);
 }
 
-void Documents::ShowHelp(platform::WindowHandle owner, std::string& document, int confirm) {
+void Documents::ShowHelp(platform::WindowHandle owner, std::string& document, bool confirm) {
   if (document.empty()) document = AppDirectory() + kHelpFileName;
-  OpenDocument(owner, document, platform::kSwShowDefault);
-  if (confirm != 0) toolkit_.MsgBox(owner, kHelpSentMessage, platform::kMbInformation, kProductName);
+  OpenDocument(owner, document, platform::ShowCommand::Default);
+  if (confirm) {
+    toolkit_.MsgBox(owner, "HTML-Hilfetext wurde an den Standard-Browser geschickt ...",
+                    platform::MessageStyle::Information);
+  }
 }
 
 void Documents::EditProviderFile(const std::string& iniFilePath) {
-  shell_.StartProcess(kEditorCommand + iniFilePath, kEditorWindowStyle);
+  shell_.StartProcess(kEditorCommand + iniFilePath, platform::ShowCommand::Normal);
 }
 
 std::string Documents::AppDirectory() const { return WithBackslash(FolderOf(program_.ProgramFilePath())); }

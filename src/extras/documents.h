@@ -4,19 +4,17 @@
 #include <string>
 
 #include "platform/form.h"
+#include "platform/shell.h"
 
 namespace tarvio::platform {
 class ProgramInfo;
-class Shell;
 class Toolkit;
 }  // namespace tarvio::platform
 
 namespace tarvio::extras {
 
 inline constexpr const char* kHelpFileName = "hilfe.htm";
-inline constexpr const char* kHelpSentMessage = "HTML-Hilfetext wurde an den Standard-Browser geschickt ...";
 inline constexpr const char* kEditorCommand = "notepad.exe ";
-inline constexpr int kEditorWindowStyle = 1;  // normal window with the focus
 
 class Documents {
  public:
@@ -24,10 +22,10 @@ class Documents {
       : shell_(shell), program_(program), toolkit_(toolkit) {}
 
   // The shell's "Open" on the document; whatever happens is not reported.
-  void OpenDocument(platform::WindowHandle owner, const std::string& document, int showCommand);
-  // An empty document becomes the help page beside the program, in the caller's variable too.
-  // confirm != 0 tells the user afterwards that the page went to the browser.
-  void ShowHelp(platform::WindowHandle owner, std::string& document, int confirm);
+  void OpenDocument(platform::WindowHandle owner, const std::string& document, platform::ShowCommand show);
+  // An empty document becomes the help page beside the program, in the caller's variable
+  // too. With confirm, the user is told afterwards that the page went to the browser.
+  void ShowHelp(platform::WindowHandle owner, std::string& document, bool confirm);
   // The plan file in the text editor; the path stays unquoted, so the editor takes the
   // whole rest of the command line as its one file name, blanks included.
   void EditProviderFile(const std::string& iniFilePath);

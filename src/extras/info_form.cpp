@@ -5,7 +5,7 @@
 
 #include "extras/center_form.h"
 #include "extras/documents.h"
-#include "extras/product.h"
+#include "platform/product.h"
 #include "extras/version_suffix.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
@@ -31,7 +31,7 @@ void InfoForm::Form_Load() {
   PlaceDialog(*form_, screen_.Metrics());
   form_->SetToolTip(kInfoButtonBase + kInfoMailButton, MailToolTip(endpoints_));
   form_->SetToolTip(kInfoButtonBase + kInfoNewsButton, NewsToolTip(endpoints_));
-  form_->SetCaption(std::string("Info über ") + kProductName);
+  form_->SetCaption(std::string("Info über ") + platform::kProductName);
   form_->SetControlText(kInfoLabelId, InfoLabelText(VersionSuffix(program_)));
 }
 
@@ -40,10 +40,10 @@ void InfoForm::Btn_Click(int index) {
   switch (index) {
     case kInfoMailButton:
       documents_.OpenDocument(form_->Handle(), MailDocument(endpoints_, VersionSuffix(program_)),
-                              platform::kSwShowNormal);
+                              platform::ShowCommand::Normal);
       break;
     case kInfoNewsButton:
-      documents_.OpenDocument(form_->Handle(), endpoints_.newsPage, platform::kSwShowNormal);
+      documents_.OpenDocument(form_->Handle(), endpoints_.newsPage, platform::ShowCommand::Normal);
       break;
     case kInfoCloseButton:
       form_->Unload();

@@ -30,7 +30,7 @@ class InfoForm final : public platform::FormEvents {
   platform::Form* Window() const { return loaded_ ? form_.get() : nullptr; }
 
   void ButtonClicked(int id) override { Btn_Click(id - kInfoButtonBase); }
-  bool QueryUnload(int /*unloadMode*/) override { return false; }
+  bool QueryUnload(platform::CloseCause /*cause*/) override { return false; }
   void Unloaded() override { loaded_ = false; }
 
  private:

@@ -1,6 +1,6 @@
 #include "extras/info_texts.h"
 
-#include "extras/product.h"
+#include "platform/product.h"
 
 #ifndef TARVIO_SUPPORT_EMAIL
 #define TARVIO_SUPPORT_EMAIL "support@tarvio.example"
@@ -32,11 +32,11 @@ std::string NewsToolTip(const InfoEndpoints& endpoints) {
 }
 
 std::string MailDocument(const InfoEndpoints& endpoints, const std::string& versionSuffix) {
-  return "mailto:" + endpoints.supportEmail + "?subject=" + kProductName + versionSuffix;
+  return "mailto:" + endpoints.supportEmail + "?subject=" + platform::kProductName + versionSuffix;
 }
 
 std::string InfoLabelText(const std::string& versionSuffix) {
-  return std::string(kProductName) + " – " + kSlogan + versionSuffix + "\r\r" + kAboutText;
+  return std::string(platform::kProductName) + " – " + kSlogan + versionSuffix + "\r\r" + kAboutText;
 }
 
 }  // namespace tarvio::extras

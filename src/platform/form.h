@@ -16,17 +16,17 @@ using IconHandle = std::uintptr_t;    // HICON on Windows
 enum class ControlKind { Frame, Label, Button, DropDownList, ListBox, Picture, Line };
 
 struct ControlSpec {
-  int id = 0;  // what the events carry; unique within the form
-  ControlKind kind = ControlKind::Label;
+  int id;  // what the events carry; unique within the form
+  ControlKind kind;
   std::string caption;  // "&" marks the access key
-  int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the parent
-  int parent = 0;       // id of the containing frame, 0 for the window's client area
-  int tabIndex = -1;    // place in the tab order, -1 when it never takes the focus
-  bool disabled = false;
-  std::string toolTip;
-  std::string fontName;  // empty: the window's default font
-  double fontPoints = 0;
-  int resource = 0;      // picture: the resource it shows
+  int parent;           // id of the containing frame, 0 for the window's client area
+  int left, top, width, height;  // twips, relative to the parent
+  int tabIndex;         // place in the tab order, -1 when it never takes the focus
+  bool disabled;
+  std::string toolTip{};
+  std::string fontName{};  // empty: the window's default font
+  double fontPoints{};
+  int resource{};          // picture: the resource it shows
 };
 
 // A menu the window defines but never shows: it gives the window no menu bar.
@@ -38,44 +38,43 @@ struct HiddenMenuSpec {
 // A control of a layout table: its place in twips, within parent (0: the client area).
 inline ControlSpec MakeControl(int id, ControlKind kind, const char* caption, int parent, int left, int top,
                                int width, int height, int tabIndex = -1, bool disabled = false) {
-  ControlSpec control;
-  control.id = id;
-  control.kind = kind;
-  control.caption = caption;
-  control.parent = parent;
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.tabIndex = tabIndex;
-  control.disabled = disabled;
-  return control;
+  return ControlSpec{.id = id,
+                     .kind = kind,
+                     .caption = caption,
+                     .parent = parent,
+                     .left = left,
+                     .top = top,
+                     .width = width,
+                     .height = height,
+                     .tabIndex = tabIndex,
+                     .disabled = disabled};
 }
 
 struct FormSpec {
   std::string caption;
-  int clientWidth = 0, clientHeight = 0;  // twips
-  bool minimizeBox = true;
-  bool taskbarButtonWhileVisible = true;
-  int icon = 0;                  // icon resource, 0 for none
-  int timerMilliseconds = 0;     // 0: no timer
-  int initialFocus = 0;          // control that has the focus when first shown
-  std::vector<ControlSpec> controls;
-  std::vector<HiddenMenuSpec> hiddenMenus;
+  int clientWidth, clientHeight;  // twips
+  bool minimizeBox;
+  int icon;               // icon resource, 0 for none
+  int timerMilliseconds;  // 0: no timer
+  int initialFocus;       // control that has the focus when first shown
+  std::vector<ControlSpec> controls{};
+  std::vector<HiddenMenuSpec> hiddenMenus{};
 };
 
-// Close causes, as the core's close-request handler receives them.
-inline constexpr int kCloseFromTitleBar = 0;
-inline constexpr int kCloseByProgram = 1;
-inline constexpr int kCloseSessionEnding = 2;
-inline constexpr int kCloseByTaskManager = 3;
+// Why a form is asked to close.
+enum class CloseCause {
+  TitleBar,       // close button, system menu or Alt+F4
+  Program,        // the program unloads the form itself
+  SessionEnding,  // Windows ends the user's session
+  TaskManager,    // a close from outside, as the Task Manager sends it
+};
 
 class FormEvents {
  public:
   virtual ~FormEvents() = default;
   virtual void ButtonClicked(int id) = 0;
-  // Returns true to refuse the close (the window stays).
-  virtual bool QueryUnload(int unloadMode) = 0;
+  // Returns true to refuse the close (the form stays).
+  virtual bool QueryUnload(CloseCause cause) = 0;
   virtual void Unloaded() = 0;
   virtual void TimerTick() {}
 };
@@ -97,7 +96,7 @@ class Form {
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual void Move(int left, int top) = 0;
-  // Unloads the form (close cause 1): QueryUnload, then Unloaded, then the window goes.
+  // Unloads the form (CloseCause::Program): QueryUnload, then Unloaded, then the window goes.
   virtual void Unload() = 0;
 };
 

@@ -37,6 +37,13 @@ const std::string& ListControl::List(int index) const {
   return items_[static_cast<std::size_t>(index)];
 }
 
+int ListControl::IndexOf(std::string_view text) const {
+  for (int index = 0; index < ListCount(); ++index) {
+    if (EqualsNoCase(items_[static_cast<std::size_t>(index)], text)) return index;
+  }
+  return -1;
+}
+
 void ListControl::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) return;
   selected_ = index;

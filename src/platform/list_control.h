@@ -5,6 +5,7 @@
 // once whenever the selection is set, by code or by the user.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvio::platform {
@@ -36,6 +37,8 @@ class ListControl {
   // The item's text, or the empty text for an index the list does not have.
   const std::string& List(int index) const;
   int ListIndex() const { return selected_; }
+  // The first item equal to text without regard to case, in list order; -1 for none.
+  int IndexOf(std::string_view text) const;
   // Selects index (-1 for none) and runs the selection handler before returning, even
   // when the selection does not change. An index the list does not have is ignored.
   void SetListIndex(int index);

@@ -1,30 +1,25 @@
 #pragma once
-// The notification area of the taskbar: one request with the notify record, and the
-// message the shell broadcasts when the taskbar is created anew (Explorer restarted).
-#include <array>
+// The notification area of the taskbar, and the message the shell broadcasts when the
+// taskbar is created anew (Explorer restarted).
 #include <cstdint>
+#include <string_view>
 
 #include "platform/form.h"
 
 namespace tarvio::platform {
 
-// The record's first form, field by field and with the same alignment, so its size is
-// the size the shell expects of that form: 88 bytes in a 32-bit program, 104 in a 64-bit one.
-struct NotifyIconRecord {
-  std::uint32_t cbSize = 0;
-  WindowHandle hWnd = 0;
-  std::uint32_t uID = 0;
-  std::uint32_t uFlags = 0;
-  std::uint32_t uCallbackMessage = 0;
-  IconHandle hIcon = 0;
-  std::array<char, 64> szTip{};  // ANSI text
-};
+// The message the shell sends to the icon's window; lParam is the mouse message.
+inline constexpr std::uint32_t kTrayCallbackMessage = 1024;  // WM_USER
+
+enum class NotifyRequest { Add, Delete };
 
 class NotifyIcon {
  public:
   virtual ~NotifyIcon() = default;
-  // Shell_NotifyIcon; the result is of no use to the program and is not returned.
-  virtual void ShellNotifyIcon(std::uint32_t request, const NotifyIconRecord& record) = 0;
+  // Shell_NotifyIcon with the notify record's first form: message, icon and tip for
+  // every request. The tip is cut to 63 characters. The result is of no use to the program.
+  virtual void Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
+                      std::string_view tip) = 0;
   // The number of the registered message "TaskbarCreated"; 0 when it cannot be had.
   virtual std::uint32_t TaskbarCreatedMessage() = 0;
 };

@@ -1,13 +1,11 @@
 #pragma once
-// Reading the plan file: GetIniString (one value through the platform's profile
-// reader) and TimeKey (the HH:MM key of one minute).
+// Reading the plan file: GetIniString (one value through the system's profile reader)
+// and TimeKey (the HH:MM key of one minute).
 #include <string>
-#include <vector>
 
 namespace tarvio::platform {
-class AnsiCodec;
 class ProfileReader;
-}  // namespace tarvio::platform
+}
 
 namespace tarvio::schedule {
 
@@ -16,10 +14,10 @@ inline constexpr const char* kDayTypeNames = "Werktags,Wochenende";
 
 class IniReader {
  public:
-  IniReader(platform::ProfileReader& reader, const platform::AnsiCodec& codec) : reader_(reader), codec_(codec) {}
+  explicit IniReader(platform::ProfileReader& reader) : reader_(reader) {}
 
-  // The value, or defaultValue when the file, section or key is missing; values are cut
-  // to fit a 32767-character buffer with its terminating zero. An empty fileName reads the file named last (LastIniFile).
+  // The value, or defaultValue when the file, section or key is missing. An empty
+  // fileName reads the file named last (LastIniFile).
   std::string GetIniString(const std::string& section, const std::string& key, const std::string& defaultValue,
                            const std::string& fileName);
 
@@ -27,8 +25,6 @@ class IniReader {
 
  private:
   platform::ProfileReader& reader_;
-  const platform::AnsiCodec& codec_;
-  std::vector<char> buffer_;  // kept between calls only to spare 32 KB of allocation per look-up
 };
 
 // "08:05" for hour 8 and minute 5 (hour and minute within a day).

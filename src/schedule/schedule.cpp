@@ -5,14 +5,12 @@
 
 #include "platform/clock.h"
 #include "platform/list_control.h"
-#include "platform/text_compare.h"
 #include "platform/toolkit.h"
 #include "schedule/ini_reader.h"
 
 namespace tarvio::schedule {
 namespace {
 
-constexpr const char* kAppTitle = "Tarvio";
 constexpr int kSunday = 0;
 constexpr int kSaturday = 6;
 
@@ -84,13 +82,7 @@ void Schedule::RebuildSchedule() {
           cell = carried[day];
           continue;
         }
-        int found = -1;
-        for (int i = 0; i < providerList_.ListCount(); ++i) {
-          if (platform::EqualsNoCase(providerList_.List(i), name)) {
-            found = i;
-            break;
-          }
-        }
+        const int found = providerList_.IndexOf(name);
         if (found < 0) {
           reports_.push_back(MissingProviderText(dayNames[day], key, name));
           continue;
@@ -114,7 +106,7 @@ void Schedule::ReportUnknownConnections(platform::WindowHandle owner) {
   while (!reports_.empty()) {
     const std::string text = std::move(reports_.front());
     reports_.pop_front();
-    toolkit_.MsgBox(owner, text, platform::kMbCritical, kAppTitle);
+    toolkit_.MsgBox(owner, text, platform::MessageStyle::Critical);
   }
 }
 

@@ -5,9 +5,8 @@
 #include <deque>
 #include <string>
 
-#include "schedule/plan_table.h"
-
 #include "platform/form.h"
+#include "schedule/plan_table.h"
 
 namespace tarvio::platform {
 class Clock;

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ansi_codec.h"
 #include "tray/ni_public.h"
-#include "tray/notify_record.h"
 
 namespace tarvio::tray {
 
@@ -22,29 +20,29 @@ void NI_Private::UnhookWindow() {
   hooked_ = false;
 }
 
-void NI_Private::NotifyIconCall(std::uint32_t request, std::uint32_t iconId, platform::IconHandle icon,
+void NI_Private::NotifyIconCall(platform::NotifyRequest request, std::uint32_t iconId, platform::IconHandle icon,
                                 const std::string& tip) {
-  notifyIcon_.ShellNotifyIcon(request, NotifyRecord(HookedWindow_, iconId, icon, codec_.ToAnsi(tip)));
+  notifyIcon_.Notify(request, HookedWindow_, iconId, icon, tip);
 }
 
 void NI_Private::AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip) {
-  NotifyIconCall(kNimAdd, iconId, icon, tip);
+  NotifyIconCall(platform::NotifyRequest::Add, iconId, icon, tip);
   std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
   shown_.push_back({iconId, icon, tip});
 }
 
 void NI_Private::RemoveTrayIcon(std::uint32_t iconId) {
-  NotifyIconCall(kNimDelete, iconId, kDeleteRequestIcon, "");
+  NotifyIconCall(platform::NotifyRequest::Delete, iconId, kDeleteRequestIcon, "");
   std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
 }
 
 void NI_Private::ReAddIcons() {
-  for (const ShownIcon& shown : shown_) NotifyIconCall(kNimAdd, shown.id, shown.icon, shown.tip);
+  for (const ShownIcon& shown : shown_) NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip);
 }
 
 std::intptr_t NI_Private::TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                          std::intptr_t lParam) {
-  if (message == kTrayCallbackMessage) {
+  if (message == platform::kTrayCallbackMessage) {
     if (lParam == kWmLButtonDown || lParam == kWmLButtonDblClk || lParam == kWmRButtonDown ||
         lParam == kWmRButtonDblClk) {
       reaction_.TrayIconClicked(wParam);

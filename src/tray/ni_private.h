@@ -9,16 +9,11 @@
 #include "platform/notify_icon.h"
 #include "platform/window_hook.h"
 
-namespace tarvio::platform {
-class AnsiCodec;
-}
-
 namespace tarvio::tray {
 
 class NI_Public;
 
-inline constexpr std::uint32_t kNimAdd = 0;
-inline constexpr std::uint32_t kNimDelete = 2;
+// The delete request names icon handle 1, which is no icon: the shell ignores it.
 inline constexpr platform::IconHandle kDeleteRequestIcon = 1;
 
 // Mouse messages over the icon (lParam of the callback message) that show the main window.
@@ -29,9 +24,8 @@ inline constexpr std::intptr_t kWmRButtonDblClk = 518;
 
 class NI_Private final : public platform::WindowMessageSink {
  public:
-  NI_Private(platform::NotifyIcon& notifyIcon, platform::WindowHook& hook, const platform::AnsiCodec& codec,
-             NI_Public& reaction)
-      : notifyIcon_(notifyIcon), hook_(hook), codec_(codec), reaction_(reaction) {}
+  NI_Private(platform::NotifyIcon& notifyIcon, platform::WindowHook& hook, NI_Public& reaction)
+      : notifyIcon_(notifyIcon), hook_(hook), reaction_(reaction) {}
 
   // Hooking a window that is hooked already does nothing: the hook would otherwise save
   // itself as the previous procedure and call itself without end.
@@ -39,7 +33,9 @@ class NI_Private final : public platform::WindowMessageSink {
   // Puts the saved procedure back; HookedWindow and PrevWndProc keep their values.
   void UnhookWindow();
 
-  void NotifyIconCall(std::uint32_t request, std::uint32_t iconId, platform::IconHandle icon, const std::string& tip);
+  // Every request names HookedWindow as the receiver of the icon's messages.
+  void NotifyIconCall(platform::NotifyRequest request, std::uint32_t iconId, platform::IconHandle icon,
+                      const std::string& tip);
   void AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip);
   void RemoveTrayIcon(std::uint32_t iconId);
 
@@ -64,7 +60,6 @@ class NI_Private final : public platform::WindowMessageSink {
 
   platform::NotifyIcon& notifyIcon_;
   platform::WindowHook& hook_;
-  const platform::AnsiCodec& codec_;
   NI_Public& reaction_;
   platform::WindowHandle HookedWindow_ = 0;
   platform::WindowProcedure PrevWndProc_ = 0;

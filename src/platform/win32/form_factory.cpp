@@ -16,7 +16,7 @@ std::unique_ptr<Form> Win32FormFactory::Create(const FormSpec& spec, FormEvents&
   (void)commonControls;
   RegisterFormClass();
   ++openForms_;
-  auto form = std::make_unique<Win32Form>(spec, events, codec_, [this] {
+  auto form = std::make_unique<Win32Form>(spec, events, [this] {
     // The program ends when no window of it is open any more.
     if (--openForms_ == 0) PostQuitMessage(0);
   });

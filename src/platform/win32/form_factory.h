@@ -3,20 +3,14 @@
 // program is gone, the message loop ends.
 #include "platform/form.h"
 
-namespace tarvio::platform {
-class AnsiCodec;
-}
-
 namespace tarvio::platform::win32 {
 
 class Win32FormFactory final : public FormFactory {
  public:
-  explicit Win32FormFactory(const AnsiCodec& codec) : codec_(codec) {}
   std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) override;
   int OpenForms() const { return openForms_; }
 
  private:
-  const AnsiCodec& codec_;
   int openForms_ = 0;
 };
 

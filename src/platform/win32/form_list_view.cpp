@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/ansi_codec.h"
+#include "platform/win32/ansi.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -12,7 +12,7 @@ HWND Hwnd(std::uintptr_t handle) { return reinterpret_cast<HWND>(handle); }
 }  // namespace
 
 void FormListView::ItemInserted(int index, const std::string& text) {
-  const std::string ansi = codec_.ToAnsi(text);
+  const std::string ansi = ToAnsi(text);
   SendMessageA(Hwnd(control_), dropDown_ ? CB_INSERTSTRING : LB_INSERTSTRING, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(ansi.c_str()));
 }

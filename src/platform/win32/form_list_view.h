@@ -5,16 +5,11 @@
 
 #include "platform/list_control.h"
 
-namespace tarvio::platform {
-class AnsiCodec;
-}
-
 namespace tarvio::platform::win32 {
 
 class FormListView final : public ListView {
  public:
-  FormListView(std::uintptr_t control, bool dropDown, const AnsiCodec& codec)
-      : control_(control), dropDown_(dropDown), codec_(codec) {}
+  FormListView(std::uintptr_t control, bool dropDown) : control_(control), dropDown_(dropDown) {}
   void ItemInserted(int index, const std::string& text) override;
   void ItemsCleared() override;
   void SelectionShown(int index) override;
@@ -24,7 +19,6 @@ class FormListView final : public ListView {
  private:
   std::uintptr_t control_;
   bool dropDown_;
-  const AnsiCodec& codec_;
 };
 
 }  // namespace tarvio::platform::win32

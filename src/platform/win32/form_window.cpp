@@ -7,37 +7,26 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ansi_codec.h"
 #include "platform/list_control.h"
 #include "platform/screen.h"
 #include "platform/win32/form_class.h"
+#include "platform/win32/ansi.h"
 #include "platform/win32/form_list_view.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32_screen.h"
 
 namespace tarvio::platform::win32 {
 
-// Handles the window owns for its whole life, released once when it goes.
+// Handles the window owns for its whole life, released once when it goes; the tool
+// tips window goes before the fonts it may use.
 struct FormResources {
-  HFONT defaultFont = nullptr;
-  std::vector<HFONT> ownFonts;
-  HICON bigIcon = nullptr;
-  HICON smallIcon = nullptr;
-  HWND toolTips = nullptr;
-  std::vector<HMENU> hiddenMenus;
-  std::map<int, IPicture*> pictures;
-
-  FormResources() = default;
-  FormResources(const FormResources&) = delete;
-  FormResources& operator=(const FormResources&) = delete;
-  ~FormResources() {
-    for (auto& [id, picture] : pictures) picture->Release();
-    for (HMENU menu : hiddenMenus) DestroyMenu(menu);
-    if (toolTips != nullptr) DestroyWindow(toolTips);
-    if (bigIcon != nullptr) DestroyIcon(bigIcon);
-    if (smallIcon != nullptr) DestroyIcon(smallIcon);
-    for (HFONT font : ownFonts) DeleteObject(font);
-    if (defaultFont != nullptr) DeleteObject(defaultFont);
-  }
+  ScopedFont defaultFont;
+  std::vector<ScopedFont> ownFonts;
+  ScopedIcon bigIcon;
+  ScopedIcon smallIcon;
+  std::vector<ScopedMenu> hiddenMenus;
+  std::map<int, ScopedComPtr<IPicture>> pictures;
+  ScopedWindow toolTips;
 };
 
 namespace {
@@ -62,42 +51,33 @@ HFONT CreateDefaultFont() {
   return CreateFontIndirectA(&font);
 }
 
-IPicture* LoadJpegResource(int resource) {
+ScopedComPtr<IPicture> LoadJpegResource(int resource) {
+  ScopedComPtr<IPicture> picture;
   HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
-  if (found == nullptr) return nullptr;
-  const DWORD size = SizeofResource(nullptr, found);
-  HGLOBAL loaded = LoadResource(nullptr, found);
+  const DWORD size = found != nullptr ? SizeofResource(nullptr, found) : 0;
+  HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
   const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (bytes == nullptr || size == 0) return nullptr;
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (copy == nullptr) return nullptr;
-  void* target = GlobalLock(copy);
-  if (target == nullptr) {
-    GlobalFree(copy);
-    return nullptr;
-  }
+  // The stream takes over the copy; OLE reads the picture from the stream.
+  ScopedGlobal copy(bytes != nullptr ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr);
+  void* target = copy ? GlobalLock(copy.Get()) : nullptr;
+  if (target == nullptr) return picture;
   CopyMemory(target, bytes, size);
-  GlobalUnlock(copy);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-    GlobalFree(copy);
-    return nullptr;
+  GlobalUnlock(copy.Get());
+  ScopedComPtr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(copy.Get(), TRUE, stream.Receive()))) return picture;
+  copy.Detach();
+  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(picture.Receive())))) {
+    picture.Reset();
   }
-  IPicture* picture = nullptr;
-  if (FAILED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture)))) {
-    picture = nullptr;
-  }
-  stream->Release();
   return picture;
 }
 
 }  // namespace
 
-Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, const AnsiCodec& codec,
-                     std::function<void()> onDestroyed)
+Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<void()> onDestroyed)
     : spec_(spec),
       events_(events),
-      codec_(codec),
       onDestroyed_(std::move(onDestroyed)),
       resources_(std::make_unique<FormResources>()) {
   const ScreenDpi dpi = QueryScreenDpi();
@@ -107,7 +87,7 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, const AnsiCodec& 
   if (spec_.minimizeBox) style |= WS_MINIMIZEBOX;
   RECT frame{0, 0, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false)};
   AdjustWindowRectEx(&frame, style, FALSE, kFormExStyle);
-  const std::string caption = codec_.ToAnsi(spec_.caption);
+  const std::string caption = ToAnsi(spec_.caption);
   CreateWindowExA(kFormExStyle, kFormClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr),
                   this);
@@ -129,23 +109,26 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, const AnsiCodec& 
 
   if (spec_.icon != 0) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    resources_->bigIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.icon), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    resources_->smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.icon), IMAGE_ICON,
-                                                          GetSystemMetrics(SM_CXSMICON),
-                                                          GetSystemMetrics(SM_CYSMICON), 0));
-    if (resources_->bigIcon != nullptr) SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_->bigIcon));
-    if (resources_->smallIcon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_->smallIcon));
+    const auto load = [&](int size, int side) {
+      return ScopedIcon(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.icon), IMAGE_ICON,
+                                                      GetSystemMetrics(size), GetSystemMetrics(side), 0)));
+    };
+    resources_->bigIcon = load(SM_CXICON, SM_CYICON);
+    resources_->smallIcon = load(SM_CXSMICON, SM_CYSMICON);
+    if (resources_->bigIcon) SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_->bigIcon.Get()));
+    if (resources_->smallIcon) {
+      SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_->smallIcon.Get()));
+    }
   }
   for (const HiddenMenuSpec& menu : spec_.hiddenMenus) {
     // Kept, never attached: a window whose only top-level menu is hidden has no menu bar.
-    HMENU popup = CreatePopupMenu();
-    if (popup == nullptr) continue;
+    ScopedMenu popup(CreatePopupMenu());
+    if (!popup) continue;
     UINT itemId = 1;
-    for (const std::string& item : menu.items) AppendMenuA(popup, MF_STRING, itemId++, codec_.ToAnsi(item).c_str());
-    resources_->hiddenMenus.push_back(popup);
+    for (const std::string& item : menu.items) AppendMenuA(popup.Get(), MF_STRING, itemId++, ToAnsi(item).c_str());
+    resources_->hiddenMenus.push_back(std::move(popup));
   }
-  resources_->defaultFont = CreateDefaultFont();
+  resources_->defaultFont.Reset(CreateDefaultFont());
   CreateControls();
   if (spec_.timerMilliseconds > 0) SetTimer(window, kTimerId, static_cast<UINT>(spec_.timerMilliseconds), nullptr);
 }
@@ -238,7 +221,7 @@ void Win32Form::CreateControl(const ControlSpec& control) {
   }
   if (control.disabled) style |= WS_DISABLED;
   const int createHeight = control.kind == ControlKind::DropDownList ? height * kDropDownRows : height;
-  const std::string caption = codec_.ToAnsi(control.caption);
+  const std::string caption = ToAnsi(control.caption);
   HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, x, y, width, createHeight, Hwnd(window_),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr),
                                 nullptr);
@@ -246,14 +229,14 @@ void Win32Form::CreateControl(const ControlSpec& control) {
   // Created last, placed last: keep the creation order as the z-order.
   SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  HFONT font = resources_->defaultFont;
+  HFONT font = resources_->defaultFont.Get();
   if (!control.fontName.empty() && control.fontPoints > 0) {
-    HFONT own = CreateFontA(-static_cast<int>(control.fontPoints * dpiY_ / 72.0 + 0.5), 0, 0, 0, FW_NORMAL, FALSE,
-                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, codec_.ToAnsi(control.fontName).c_str());
-    if (own != nullptr) {
-      resources_->ownFonts.push_back(own);
-      font = own;
+    ScopedFont own(CreateFontA(-static_cast<int>(control.fontPoints * dpiY_ / 72.0 + 0.5), 0, 0, 0, FW_NORMAL, FALSE,
+                               FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_DONTCARE, ToAnsi(control.fontName).c_str()));
+    if (own) {
+      font = own.Get();
+      resources_->ownFonts.push_back(std::move(own));
     }
   }
   if (font != nullptr) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -270,7 +253,7 @@ void Win32Form::CreateControl(const ControlSpec& control) {
     }
   }
   if (control.kind == ControlKind::Picture && control.resource != 0) {
-    if (IPicture* picture = LoadJpegResource(control.resource)) resources_->pictures[control.id] = picture;
+    if (auto picture = LoadJpegResource(control.resource)) resources_->pictures[control.id] = std::move(picture);
   }
   controls_[control.id] = HandleOf(window);
   kinds_[control.id] = control.kind;
@@ -279,29 +262,29 @@ void Win32Form::CreateControl(const ControlSpec& control) {
 
 IconHandle Win32Form::Icon() const {
   // The notification area shows small icons.
-  return reinterpret_cast<IconHandle>(resources_->smallIcon != nullptr ? resources_->smallIcon : resources_->bigIcon);
+  return reinterpret_cast<IconHandle>(resources_->smallIcon ? resources_->smallIcon.Get() : resources_->bigIcon.Get());
 }
 
 void Win32Form::SetCaption(const std::string& caption) {
   spec_.caption = caption;
-  if (window_ != 0) SetWindowTextA(Hwnd(window_), codec_.ToAnsi(caption).c_str());
+  if (window_ != 0) SetWindowTextA(Hwnd(window_), ToAnsi(caption).c_str());
 }
 
 void Win32Form::SetControlText(int id, const std::string& text) {
-  if (const std::uintptr_t control = Control(id)) SetWindowTextA(Hwnd(control), codec_.ToAnsi(text).c_str());
+  if (const std::uintptr_t control = Control(id)) SetWindowTextA(Hwnd(control), ToAnsi(text).c_str());
 }
 
 void Win32Form::SetToolTip(int id, const std::string& text) {
   const std::uintptr_t control = Control(id);
   if (control == 0 || window_ == 0) return;
-  if (resources_->toolTips == nullptr) {
-    resources_->toolTips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(window_),
-                                           nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (resources_->toolTips == nullptr) return;
-    SendMessageA(resources_->toolTips, TTM_SETMAXTIPWIDTH, 0, 400);
+  if (!resources_->toolTips) {
+    resources_->toolTips.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                               Hwnd(window_), nullptr, GetModuleHandleA(nullptr), nullptr));
+    if (!resources_->toolTips) return;
+    SendMessageA(resources_->toolTips.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
   }
-  std::string ansi = codec_.ToAnsi(text);
+  std::string ansi = ToAnsi(text);
   TTTOOLINFOA tool{};
   // The first form of the record: common controls of every version accept it.
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
@@ -309,15 +292,15 @@ void Win32Form::SetToolTip(int id, const std::string& text) {
   tool.hwnd = Hwnd(window_);
   tool.uId = control;
   tool.lpszText = ansi.data();
-  SendMessageA(resources_->toolTips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(resources_->toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(resources_->toolTips.Get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(resources_->toolTips.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32Form::AttachList(int id, ListControl& list) {
   const std::uintptr_t control = Control(id);
   const auto kind = kinds_.find(id);
   if (control == 0 || kind == kinds_.end()) return;
-  auto view = std::make_unique<FormListView>(control, kind->second == ControlKind::DropDownList, codec_);
+  auto view = std::make_unique<FormListView>(control, kind->second == ControlKind::DropDownList);
   list.AttachView(view.get());
   views_[id] = std::move(view);
   lists_[id] = &list;
@@ -373,11 +356,11 @@ void Win32Form::Move(int left, int top) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Form::Unload() { Close(kCloseByProgram); }
+void Win32Form::Unload() { Close(CloseCause::Program); }
 
-void Win32Form::Close(int unloadMode) {
+void Win32Form::Close(CloseCause cause) {
   if (window_ == 0 || unloading_) return;
-  if (events_.QueryUnload(unloadMode)) return;
+  if (events_.QueryUnload(cause)) return;
   unloading_ = true;
   events_.Unloaded();
   if (window_ != 0) DestroyWindow(Hwnd(window_));
@@ -419,17 +402,17 @@ std::intptr_t Win32Form::HandleMessage(unsigned message, std::uintptr_t wParam, 
       // default procedure never turns them into WM_CLOSE. A WM_CLOSE therefore always
       // comes from outside the window, as the Task Manager sends it.
       if ((wParam & 0xFFF0) == SC_CLOSE) {
-        Close(kCloseFromTitleBar);
+        Close(CloseCause::TitleBar);
         return 0;
       }
       break;
     case WM_CLOSE:
-      Close(kCloseByTaskManager);
+      Close(CloseCause::TaskManager);
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;  // never holds up the end of the session
     case WM_ENDSESSION:
-      if (wParam != 0) Close(kCloseSessionEnding);
+      if (wParam != 0) Close(CloseCause::SessionEnding);
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) {

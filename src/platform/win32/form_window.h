@@ -10,10 +10,6 @@
 
 #include "platform/form.h"
 
-namespace tarvio::platform {
-class AnsiCodec;
-}
-
 namespace tarvio::platform::win32 {
 
 class FormListView;
@@ -22,7 +18,7 @@ struct FormResources;
 class Win32Form final : public Form {
  public:
   // onDestroyed runs when the window is gone (unloaded, or destroyed with the object).
-  Win32Form(const FormSpec& spec, FormEvents& events, const AnsiCodec& codec, std::function<void()> onDestroyed);
+  Win32Form(const FormSpec& spec, FormEvents& events, std::function<void()> onDestroyed);
   ~Win32Form() override;
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -48,14 +44,13 @@ class Win32Form final : public Form {
  private:
   void CreateControls();
   void CreateControl(const ControlSpec& control);
-  void Close(int unloadMode);
+  void Close(CloseCause cause);
   void Destroyed();
   std::uintptr_t Control(int id) const;
   int Pixels(int twips, bool horizontal) const;
 
   FormSpec spec_;
   FormEvents& events_;
-  const AnsiCodec& codec_;
   std::function<void()> onDestroyed_;
   WindowHandle window_ = 0;
   int dpiX_ = 96, dpiY_ = 96;

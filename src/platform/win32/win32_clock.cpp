@@ -7,7 +7,7 @@ namespace tarvio::platform::win32 {
 LocalTime Win32Clock::Now() {
   SYSTEMTIME t{};
   GetLocalTime(&t);
-  return LocalTime{t.wYear, t.wMonth, t.wDay, t.wDayOfWeek, t.wHour, t.wMinute, t.wSecond};
+  return LocalTime{t.wDayOfWeek, t.wHour, t.wMinute, t.wSecond};
 }
 
 }  // namespace tarvio::platform::win32

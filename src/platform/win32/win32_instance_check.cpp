@@ -6,18 +6,13 @@
 
 namespace tarvio::platform::win32 {
 
-Win32InstanceCheck::~Win32InstanceCheck() {
-  if (mutex_ != 0) CloseHandle(reinterpret_cast<HANDLE>(mutex_));
-}
-
 bool Win32InstanceCheck::AnotherInstanceRunning() {
-  if (mutex_ == 0) {
+  if (!mutex_) {
     const std::string name = std::string("Local\\") + name_;
     HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
-    const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (mutex == nullptr) return false;  // no mutex, no evidence of another instance
-    mutex_ = reinterpret_cast<std::uintptr_t>(mutex);
-    existed_ = existed;
+    existed_ = GetLastError() == ERROR_ALREADY_EXISTS;
+    mutex_.Reset(mutex);
+    if (!mutex_) return false;  // no mutex, no evidence of another instance
   }
   return existed_;
 }

@@ -1,30 +1,34 @@
 #include "platform/win32/win32_notify_icon.h"
 
-#include <windows.h>
-#include <shellapi.h>
-
-#include <cstddef>
+#include <algorithm>
 #include <cstring>
+
+#include "platform/win32/ansi.h"
+#include "platform/win32/notify_record.h"
 
 namespace tarvio::platform::win32 {
 
-// The program's record must be the first form of NOTIFYICONDATAA, byte for byte.
-static_assert(sizeof(NotifyIconRecord) == NOTIFYICONDATAA_V1_SIZE);
-static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
-static_assert(sizeof(void*) != 8 || NOTIFYICONDATAA_V1_SIZE == 104);
-static_assert(offsetof(NotifyIconRecord, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
-static_assert(offsetof(NotifyIconRecord, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+NOTIFYICONDATAA NotifyRecord(HWND window, UINT iconId, HICON icon, std::string_view ansiTip) {
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the first form: older shells know no other
+  record.hWnd = window;
+  record.uID = iconId;
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kTrayCallbackMessage;
+  record.hIcon = icon;
+  // The tip is cut before the NUL, so the NUL always falls within the 64 bytes.
+  std::memset(record.szTip, ' ', kFirstFormTipBytes);
+  const std::size_t kept = std::min(ansiTip.size(), kFirstFormTipBytes - 1);
+  std::memcpy(record.szTip, ansiTip.data(), kept);
+  record.szTip[kept] = '\0';
+  return record;
+}
 
-void Win32NotifyIcon::ShellNotifyIcon(std::uint32_t request, const NotifyIconRecord& record) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = record.cbSize;  // the first form: older shells know no other
-  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
-  data.uID = record.uID;
-  data.uFlags = record.uFlags;
-  data.uCallbackMessage = record.uCallbackMessage;
-  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-  std::memcpy(data.szTip, record.szTip.data(), record.szTip.size());
-  Shell_NotifyIconA(request, &data);
+void Win32NotifyIcon::Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
+                             std::string_view tip) {
+  NOTIFYICONDATAA record =
+      NotifyRecord(reinterpret_cast<HWND>(window), iconId, reinterpret_cast<HICON>(icon), ToAnsi(tip));
+  Shell_NotifyIconA(request == NotifyRequest::Add ? NIM_ADD : NIM_DELETE, &record);
 }
 
 std::uint32_t Win32NotifyIcon::TaskbarCreatedMessage() { return RegisterWindowMessageA("TaskbarCreated"); }

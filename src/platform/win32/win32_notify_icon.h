@@ -6,7 +6,8 @@ namespace tarvio::platform::win32 {
 
 class Win32NotifyIcon final : public NotifyIcon {
  public:
-  void ShellNotifyIcon(std::uint32_t request, const NotifyIconRecord& record) override;
+  void Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
+              std::string_view tip) override;
   std::uint32_t TaskbarCreatedMessage() override;
 };
 

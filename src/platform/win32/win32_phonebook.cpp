@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "platform/ansi_codec.h"
+#include "platform/win32/ansi.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -50,7 +50,7 @@ std::vector<std::string> Enumerate(DWORD recordSize) {
 std::vector<std::string> Win32Phonebook::EntryNames() {
   std::vector<std::string> names = Enumerate(sizeof(RASENTRYNAMEA));
   if (names.empty()) names = Enumerate(sizeof(RasEntryNameFirstForm));
-  for (std::string& name : names) name = codec_.FromAnsi(name);
+  for (std::string& name : names) name = FromAnsi(name);
   return names;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ansi_codec.h"
+#include "platform/win32/ansi.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -28,7 +28,7 @@ std::string ModuleFileNameAnsi() {
 
 }  // namespace
 
-std::string Win32ProgramInfo::ProgramFilePath() const { return codec_.FromAnsi(ModuleFileNameAnsi()); }
+std::string Win32ProgramInfo::ProgramFilePath() const { return FromAnsi(ModuleFileNameAnsi()); }
 
 ProgramVersion Win32ProgramInfo::Version() const {
   const std::string path = ModuleFileNameAnsi();

@@ -2,92 +2,91 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include <algorithm>
+
+#include "platform/win32/ansi.h"
+#include "platform/win32/scoped.h"
 
 namespace tarvio::platform::win32 {
 namespace {
 
-// The predefined roots are sign-extended 32-bit values in a 64-bit process
-// (0xFFFFFFFF80000001), so they are mapped by name, not converted.
-HKEY ToHkey(RegKey key) {
-  if (key == kHkeyCurrentUser) return HKEY_CURRENT_USER;
-  if (key == kHkeyLocalMachine) return HKEY_LOCAL_MACHINE;
-  return reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(key));
-}
+// Windows limits key names to 255 characters, up to two bytes each in a double-byte
+// code page; a larger figure from the registry can only be wrong and must not size a buffer.
+constexpr DWORD kMaxKeyNameBytes = 510;
+// More subkeys than any dial-up setup could hold; guards against an absurd count.
+constexpr DWORD kMaxSubKeys = 65536;
+// Values larger than this are read as missing rather than allocated.
+constexpr DWORD kMaxValueBytes = 16u * 1024u * 1024u;
 
-RegKey FromHkey(HKEY key) {
-  if (key == HKEY_CURRENT_USER) return kHkeyCurrentUser;
-  if (key == HKEY_LOCAL_MACHINE) return kHkeyLocalMachine;
-  return static_cast<RegKey>(reinterpret_cast<std::uintptr_t>(key));
-}
+HKEY Root(RegistryRoot root) { return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+
+bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
 }  // namespace
 
-RegStatus Win32Registry::OpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t options,
-                                   std::uint32_t access, RegKey* result) {
-  HKEY opened = nullptr;
-  const LSTATUS status = RegOpenKeyExA(ToHkey(root), subKey.c_str(), options, access, &opened);
-  if (status == ERROR_SUCCESS && result != nullptr) *result = FromHkey(opened);
-  return status;
-}
-
-RegStatus Win32Registry::QueryInfoKey(RegKey key, RegKeyInfo* info) {
-  DWORD subKeys = 0;
-  DWORD maxSubKeyLen = 0;
-  DWORD maxClassLen = 0;
-  DWORD values = 0;
-  DWORD maxValueNameLen = 0;
-  DWORD maxValueLen = 0;
-  DWORD securityDescriptor = 0;
-  FILETIME lastWrite{};
-  const LSTATUS status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subKeys, &maxSubKeyLen,
-                                          &maxClassLen, &values, &maxValueNameLen, &maxValueLen,
-                                          &securityDescriptor, &lastWrite);
-  if (status == ERROR_SUCCESS && info != nullptr) {
-    info->subKeys = subKeys;
-    info->maxSubKeyLen = maxSubKeyLen;
-    info->values = values;
-    info->maxValueNameLen = maxValueNameLen;
-    info->maxValueLen = maxValueLen;
+std::optional<std::string> Win32Registry::GetString(RegistryRoot root, std::string_view keyPath,
+                                                    std::string_view valueName) {
+  ScopedKey key;
+  if (RegOpenKeyExA(Root(root), ToAnsi(keyPath).c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
+    return std::nullopt;
   }
-  return status;
-}
-
-RegStatus Win32Registry::QueryValueEx(RegKey key, const std::string& valueName, std::uint32_t* type,
-                                      std::uint8_t* data, std::uint32_t* dataLen) {
-  DWORD valueType = type != nullptr ? *type : 0;
-  DWORD length = dataLen != nullptr ? *dataLen : 0;
-  const LSTATUS status = RegQueryValueExA(ToHkey(key), valueName.c_str(), nullptr, type != nullptr ? &valueType : nullptr,
-                                          data, dataLen != nullptr ? &length : nullptr);
-  // Windows reports type and size also when the data does not fit.
-  if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-    if (type != nullptr) *type = valueType;
-    if (dataLen != nullptr) *dataLen = length;
+  // One read into a buffer of L + 1 bytes, L the longest value data of the key: sized from
+  // the key's own information, so one read always suffices.
+  DWORD longest = 0;
+  RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest,
+                   nullptr, nullptr);
+  longest = std::min(longest, kMaxValueBytes);
+  std::string buffer(std::size_t{longest} + 1, ' ');
+  DWORD type = REG_NONE;
+  DWORD stored = longest + 1;
+  if (RegQueryValueExA(key.Get(), ToAnsi(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                       &stored) != ERROR_SUCCESS ||
+      stored > buffer.size()) {
+    return std::nullopt;
   }
-  return status;
+  // String data ends with a zero byte that is not part of the text (of a REG_MULTI_SZ list
+  // only the last one goes); stored without any data at all, it is the empty text. Other
+  // types come back as their raw bytes.
+  if (IsStringType(type) && stored > 0) --stored;
+  buffer.resize(stored);
+  return FromAnsi(buffer);
 }
 
-RegStatus Win32Registry::EnumKeyEx(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameLen) {
-  DWORD length = nameLen != nullptr ? *nameLen : 0;
-  FILETIME lastWrite{};
-  const LSTATUS status = RegEnumKeyExA(ToHkey(key), index, name, nameLen != nullptr ? &length : nullptr, nullptr,
-                                       nullptr, nullptr, &lastWrite);
-  if (status == ERROR_SUCCESS && nameLen != nullptr) *nameLen = length;
-  return status;
+void Win32Registry::SetString(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                              std::string_view text) {
+  const std::string data = ToAnsi(text);
+  ScopedKey key;
+  // Opens the key or creates it, with every missing key above it.
+  if (RegCreateKeyA(Root(root), ToAnsi(keyPath).c_str(), key.Receive()) != ERROR_SUCCESS) return;
+  // The terminating zero byte is stored with the text.
+  RegSetValueExA(key.Get(), ToAnsi(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                 static_cast<DWORD>(data.size() + 1));
 }
 
-RegStatus Win32Registry::CreateKey(RegKey root, const std::string& subKey, RegKey* result) {
-  HKEY created = nullptr;
-  const LSTATUS status = RegCreateKeyA(ToHkey(root), subKey.c_str(), &created);
-  if (status == ERROR_SUCCESS && result != nullptr) *result = FromHkey(created);
-  return status;
+std::vector<std::string> Win32Registry::SubKeyNames(RegistryRoot root, std::string_view keyPath) {
+  ScopedKey key;
+  DWORD count = 0;
+  DWORD longest = 0;
+  if (RegOpenKeyExA(Root(root), ToAnsi(keyPath).c_str(), 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS ||
+      RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr) != ERROR_SUCCESS) {
+    return {};
+  }
+  const DWORD bufferSize = std::min(longest, kMaxKeyNameBytes) + 1;
+  std::vector<std::string> names;
+  for (DWORD i = 0; i < std::min(count, kMaxSubKeys); ++i) {
+    std::string buffer(bufferSize, ' ');
+    DWORD length = bufferSize;
+    // A subkey that cannot be read (removed meanwhile) keeps the blanks of its buffer.
+    if (RegEnumKeyExA(key.Get(), i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+        length < bufferSize) {
+      buffer.resize(length);
+    } else {
+      buffer.assign(bufferSize, ' ');
+    }
+    names.push_back(FromAnsi(buffer));
+  }
+  return names;
 }
-
-RegStatus Win32Registry::SetValueEx(RegKey key, const std::string& valueName, std::uint32_t type,
-                                    const std::uint8_t* data, std::uint32_t dataLen) {
-  return RegSetValueExA(ToHkey(key), valueName.c_str(), 0, type, data, dataLen);
-}
-
-RegStatus Win32Registry::CloseKey(RegKey key) { return RegCloseKey(ToHkey(key)); }
 
 }  // namespace tarvio::platform::win32

@@ -2,14 +2,16 @@
 
 #include <windows.h>
 
+#include "platform/win32/scoped.h"
+
 namespace tarvio::platform::win32 {
 
 ScreenDpi QueryScreenDpi() {
   ScreenDpi dpi;
-  if (HDC screen = GetDC(nullptr)) {
-    dpi.x = GetDeviceCaps(screen, LOGPIXELSX);
-    dpi.y = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+  const ScopedScreenDC screen;
+  if (screen.Get() != nullptr) {
+    dpi.x = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+    dpi.y = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   }
   return dpi;
 }

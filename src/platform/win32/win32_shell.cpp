@@ -5,44 +5,32 @@
 
 #include <string>
 
-#include "platform/ansi_codec.h"
+#include "platform/win32/ansi.h"
+#include "platform/win32/scoped.h"
 
 namespace tarvio::platform::win32 {
 namespace {
 
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  ~OwnedHandle() {
-    if (handle_ != nullptr) CloseHandle(handle_);
-  }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-
- private:
-  HANDLE handle_;
-};
+int ShowBits(ShowCommand show) { return show == ShowCommand::Normal ? SW_SHOWNORMAL : SW_SHOWDEFAULT; }
 
 }  // namespace
 
-void Win32Shell::Execute(WindowHandle owner, const std::string& operation, const std::string& file,
-                         int showCommand) {
-  ShellExecuteA(reinterpret_cast<HWND>(owner), codec_.ToAnsi(operation).c_str(), codec_.ToAnsi(file).c_str(),
-                nullptr, nullptr, showCommand);
+void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand show) {
+  ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", ToAnsi(document).c_str(), nullptr, nullptr, ShowBits(show));
 }
 
-void Win32Shell::StartProcess(const std::string& commandLine, int windowStyle) {
+void Win32Shell::StartProcess(std::string_view commandLine, ShowCommand show) {
   // CreateProcessA may write into the command line, so it gets a copy of its own.
-  std::string line = codec_.ToAnsi(commandLine);
+  std::string line = ToAnsi(commandLine);
   STARTUPINFOA startup{};
-  startup.cb = sizeof(startup);
+  startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(windowStyle);
+  startup.wShowWindow = static_cast<WORD>(ShowBits(show));
   PROCESS_INFORMATION process{};
   if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     // Nobody waits for the started program.
-    const OwnedHandle thread(process.hThread);
-    const OwnedHandle started(process.hProcess);
+    const ScopedHandle thread(process.hThread);
+    const ScopedHandle started(process.hProcess);
   }
 }
 

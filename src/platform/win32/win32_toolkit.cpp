@@ -2,16 +2,35 @@
 
 #include <windows.h>
 
-#include "platform/ansi_codec.h"
+#include "platform/product.h"
+#include "platform/win32/ansi.h"
 #include "platform/win32/message_pump.h"
 
 namespace tarvio::platform::win32 {
+namespace {
 
-int Win32Toolkit::MsgBox(WindowHandle owner, const std::string& text, int style, const std::string& title) {
+UINT StyleBits(MessageStyle style) {
+  switch (style) {
+    case MessageStyle::Critical:
+      return MB_OK | MB_ICONHAND;
+    case MessageStyle::Exclamation:
+      return MB_OK | MB_ICONEXCLAMATION;
+    case MessageStyle::Information:
+      return MB_OK | MB_ICONASTERISK;
+    case MessageStyle::YesNoQuestionNoFirst:
+      return MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+  }
+  return MB_OK;
+}
+
+}  // namespace
+
+Answer Win32Toolkit::MsgBox(WindowHandle owner, std::string_view text, MessageStyle style) {
   // Owned, the box holds the owner (hidden or not) until it is answered, and Windows
   // gives the focus back to the control that had it.
-  return MessageBoxA(reinterpret_cast<HWND>(owner), codec_.ToAnsi(text).c_str(), codec_.ToAnsi(title).c_str(),
-                     static_cast<UINT>(style) | MB_SETFOREGROUND);
+  const int pressed = MessageBoxA(reinterpret_cast<HWND>(owner), ToAnsi(text).c_str(), ToAnsi(kProductName).c_str(),
+                                  StyleBits(style) | MB_SETFOREGROUND);
+  return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Ok;
 }
 
 void Win32Toolkit::DoEvents() { PumpPendingMessages(); }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/full_plan.h"
+#include "fakes/fake_system.h"
 #include "platform/list_control.h"
-#include "platform/portable/fixed_clock.h"
 #include "platform/toolkit.h"
-#include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_profile_reader.h"
 #include "schedule/ini_reader.h"
 #include "schedule/schedule.h"
@@ -21,19 +21,16 @@ namespace {
 using namespace tarvio;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kConnections = 50;
 constexpr int kRepetitions = 7;
-
-std::string ConnectionName(int i) { return "Provider" + std::to_string(100 + i); }
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // Notes the time between one yield and the next; answers message boxes without showing them.
 class StopwatchToolkit final : public platform::Toolkit {
  public:
-  int MsgBox(platform::WindowHandle, const std::string&, int, const std::string&) override {
+  platform::Answer MsgBox(platform::WindowHandle, std::string_view, platform::MessageStyle) override {
     ++boxes;
-    return platform::kIdOk;
+    return platform::Answer::Ok;
   }
   void DoEvents() override { Lap(); }
   void Start() { last_ = Clock::now(); }
@@ -60,31 +57,20 @@ int main() {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tarvio-wine-bench";
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "Provider.INI").string();
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const char* section : {"[Werktags]\r\n", "[Wochenende]\r\n"}) {
-      out << section;
-      for (int minute = 0; minute < 1440; ++minute) {
-        out << schedule::TimeKey(minute / 60, minute % 60) << "=" << ConnectionName((minute * 7) % kConnections)
-            << "\r\n";
-      }
-    }
-  }
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bench::FullPlan();
 
   platform::win32::Win32ProfileReader reader;
-  platform::win32::Win32Codec codec;
-  schedule::IniReader ini(reader, codec);
+  schedule::IniReader ini(reader);
   StopwatchToolkit toolkit;
-  platform::portable::FixedClock clock;
+  test::FakeClock clock;
   platform::ListControl providerList(platform::ListControl::Order::Sorted);
   platform::ListControl workdayLines(platform::ListControl::Order::Sorted);
   platform::ListControl weekendLines(platform::ListControl::Order::Sorted);
-  for (int i = 0; i < kConnections; ++i) providerList.AddItem(ConnectionName(i));
+  for (int i = 0; i < bench::kConnections; ++i) providerList.AddItem(bench::ConnectionName(i));
   schedule::Schedule plan(ini, toolkit, clock, providerList, workdayLines, weekendLines);
   plan.IniFilePath = path;
 
   std::vector<double> rebuild, bare;
-  std::vector<char> buffer(32767);
   const std::string names[2] = {"Werktags", "Wochenende"};
   std::size_t found = 0;
   plan.RebuildSchedule();  // warm-up: the file and the reader's cache
@@ -101,7 +87,7 @@ int main() {
       for (int minute = 0; minute < 60; ++minute) {
         const std::string key = schedule::TimeKey(hour, minute);
         for (const std::string& section : names) {
-          found += reader.GetProfileValue(section, key, "", buffer.data(), 32767, path) > 0 ? 1u : 0u;
+          found += reader.GetString(section, key, "", path).empty() ? 0u : 1u;
         }
       }
     }

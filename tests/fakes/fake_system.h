@@ -1,0 +1,134 @@
+#pragma once
+// The smaller parts of the outside world, each as the test sets it and recording what
+// the program asked of it.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/instance_check.h"
+#include "platform/notify_icon.h"
+#include "platform/phonebook.h"
+#include "platform/program_info.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/window_hook.h"
+
+namespace tarvio::test {
+
+class FakeClock final : public platform::Clock {
+ public:
+  platform::LocalTime Now() override {
+    ++readings;
+    return now;
+  }
+  platform::LocalTime now{2, 8, 0, 3};  // a Tuesday, 08:00:03
+  int readings = 0;
+};
+
+class FakeScreen final : public platform::Screen {
+ public:
+  platform::ScreenMetrics Metrics() const override { return metrics; }
+  platform::ScreenMetrics metrics = platform::MetricsOfScreen(1024, 768, 96, 96);
+};
+
+class FakeProgramInfo final : public platform::ProgramInfo {
+ public:
+  std::string ProgramFilePath() const override { return path; }
+  platform::ProgramVersion Version() const override { return version; }
+  std::string path = "C:\\Programme\\Tarvio\\tarvio.exe";
+  platform::ProgramVersion version{1, 0, 0, 203};
+};
+
+class FakeInstanceCheck final : public platform::InstanceCheck {
+ public:
+  bool AnotherInstanceRunning() override { return anotherRunning; }
+  bool anotherRunning = false;
+};
+
+class FakePhonebook final : public platform::Phonebook {
+ public:
+  std::vector<std::string> EntryNames() override { return entries; }
+  std::vector<std::string> entries;
+};
+
+class FakeShell final : public platform::Shell {
+ public:
+  void Open(platform::WindowHandle owner, std::string_view document, platform::ShowCommand show) override {
+    opened.push_back(std::to_string(owner) + " " + std::string(document) + Show(show));
+  }
+  void StartProcess(std::string_view commandLine, platform::ShowCommand show) override {
+    started.push_back(std::string(commandLine) + Show(show));
+  }
+  static std::string Show(platform::ShowCommand show) { return show == platform::ShowCommand::Normal ? " (1)" : " (10)"; }
+  std::vector<std::string> opened;   // "owner document (show command)"
+  std::vector<std::string> started;  // "command line (show command)"
+};
+
+class FakeNotifyIcon final : public platform::NotifyIcon {
+ public:
+  struct Request {
+    platform::NotifyRequest request;
+    platform::WindowHandle window;
+    std::uint32_t iconId;
+    platform::IconHandle icon;
+    std::string tip;
+    bool operator==(const Request&) const = default;
+  };
+  void Notify(platform::NotifyRequest request, platform::WindowHandle window, std::uint32_t iconId,
+              platform::IconHandle icon, std::string_view tip) override {
+    requests.push_back({request, window, iconId, icon, std::string(tip)});
+  }
+  std::uint32_t TaskbarCreatedMessage() override { return taskbarCreated; }
+  std::vector<Request> requests;
+  std::uint32_t taskbarCreated = 0xC0F0;  // registered messages lie in 0xC000..0xFFFF
+};
+
+// Windows without a window system: each window has its current procedure. A message
+// sent to a window runs the sink while the sink's procedure is installed; any other
+// procedure is foreign: the delivery is recorded and answered with 0x600 + message.
+class FakeWindowHook final : public platform::WindowHook {
+ public:
+  static constexpr platform::WindowProcedure kSink = 0x5150;
+  platform::WindowProcedure SinkProcedure(platform::WindowMessageSink& sink) override {
+    sink_ = &sink;
+    return kSink;
+  }
+  platform::WindowProcedure SetWindowProcedure(platform::WindowHandle window,
+                                               platform::WindowProcedure procedure) override {
+    return std::exchange(procedures[window], procedure);
+  }
+  std::intptr_t CallWindowProcedure(platform::WindowProcedure procedure, platform::WindowHandle window,
+                                    std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
+    // A procedure that calls itself would never return on Windows.
+    if (procedure == kSink) {
+      ++recursions;
+      return 0;
+    }
+    delivered.push_back({procedure, window, message, wParam, lParam});
+    return 0x600 + static_cast<std::intptr_t>(message);
+  }
+  std::intptr_t Send(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam = 0,
+                     std::intptr_t lParam = 0) {
+    return procedures[window] == kSink ? sink_->WindowMessage(window, message, wParam, lParam)
+                                       : CallWindowProcedure(procedures[window], window, message, wParam, lParam);
+  }
+  struct Delivery {
+    platform::WindowProcedure procedure;
+    platform::WindowHandle window;
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
+    bool operator==(const Delivery&) const = default;
+  };
+  std::map<platform::WindowHandle, platform::WindowProcedure> procedures;
+  std::vector<Delivery> delivered;
+  int recursions = 0;
+
+ private:
+  platform::WindowMessageSink* sink_ = nullptr;
+};
+
+}  // namespace tarvio::test

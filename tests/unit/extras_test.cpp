@@ -1,0 +1,175 @@
+// Opening documents, the program's folder and the info dialog with its placement.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "extras/center_form.h"
+#include "extras/documents.h"
+#include "extras/info_form.h"
+#include "extras/paths.h"
+#include "fakes/fake_forms.h"
+#include "fakes/fake_system.h"
+#include "fakes/fake_toolkit.h"
+
+namespace tarvio::extras {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class Extras : public ::testing::Test {
+ protected:
+  test::FakeForm& Dialog() { return *factory.forms.back(); }
+
+  test::FakeShell shell;
+  test::FakeProgramInfo program;  // C:\Programme\Tarvio\tarvio.exe, version 1.0.0.203
+  test::FakeToolkit toolkit;
+  test::FakeFormFactory factory;
+  test::FakeScreen screen;  // 1024 x 768 at 96 dpi
+  Documents documents{shell, program, toolkit};
+  InfoForm info{factory, screen, documents, program, {"hilfe@beispiel.example", "www.beispiel.example/new.htm"}};
+};
+
+TEST_F(Extras, FoldersEndInExactlyOneBackslash) {
+  const struct {
+    const char *path, *withBackslash, *folder;
+  } rows[] = {{"C:\\Tarvio", "C:\\Tarvio\\", "C:\\"},
+              {"C:\\Tarvio\\", "C:\\Tarvio\\", "C:\\Tarvio"},
+              {"C:\\", "C:\\", "C:\\"},
+              {"\\\\server\\share\\t.exe", "\\\\server\\share\\t.exe\\", "\\\\server\\share"},
+              {"t.exe", "t.exe\\", ""},
+              {"", "\\", ""}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(WithBackslash(row.path), row.withBackslash) << row.path;
+    EXPECT_EQ(FolderOf(row.path), row.folder) << row.path;
+  }
+  for (const auto& [file, folder] : {std::pair{"D:\\Werkzeuge\\Tarvio\\tarvio.exe", "D:\\Werkzeuge\\Tarvio\\"},
+                                     std::pair{"E:\\tarvio.exe", "E:\\"}}) {
+    program.path = file;
+    EXPECT_EQ(documents.AppDirectory(), folder);
+  }
+}
+
+// An empty name means the help page, and the caller's variable gets its path; the
+// editor gets the plan's path unquoted, blanks and all.
+TEST_F(Extras, DocumentsGoToTheShellAsPassed) {
+  std::string document;
+  documents.ShowHelp(0x10, document, false);
+  EXPECT_EQ(document, "C:\\Programme\\Tarvio\\hilfe.htm");
+  document = "C:\\Anderswo\\seite.htm";
+  documents.ShowHelp(0x11, document, true);
+  documents.EditProviderFile("C:\\Program Files\\Mein Tarvio\\Provider.INI");
+  EXPECT_EQ(shell.opened, (Texts{"16 C:\\Programme\\Tarvio\\hilfe.htm (10)", "17 C:\\Anderswo\\seite.htm (10)"}));
+  EXPECT_EQ(shell.started, Texts{"notepad.exe C:\\Program Files\\Mein Tarvio\\Provider.INI (1)"});
+  ASSERT_EQ(toolkit.boxes.size(), 1u);  // only where a confirmation is asked for
+  EXPECT_EQ(toolkit.boxes[0].owner, 0x11u);
+  EXPECT_EQ(toolkit.boxes[0].style, platform::MessageStyle::Information);
+}
+
+TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
+  info.Show();
+  EXPECT_EQ(Dialog().Caption(), "Info über Tarvio");
+  EXPECT_EQ(Dialog().ToolTip(kInfoButtonBase + kInfoMailButton),
+            "... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''hilfe@beispiel.example''");
+  EXPECT_EQ(Dialog().ToolTip(kInfoButtonBase + kInfoNewsButton),
+            "... startet Ihren Internet-Browser mit dem Ziel www.beispiel.example/new.htm");
+  const std::string label = Dialog().Text(kInfoLabelId);
+  const std::string firstLine = label.substr(0, label.find('\r'));
+  EXPECT_TRUE(firstLine.starts_with("Tarvio – ") && firstLine.ends_with(" (V1.0.203)")) << firstLine;
+  EXPECT_EQ(label.substr(firstLine.size(), 2), "\r\r");
+  for (const int index : {-1, 2, 4}) info.Btn_Click(index);
+  info.ButtonClicked(kInfoButtonBase + kInfoMailButton);
+  info.Btn_Click(kInfoNewsButton);
+  const std::string owner = std::to_string(Dialog().Handle());
+  EXPECT_EQ(shell.opened, (Texts{owner + " mailto:hilfe@beispiel.example?subject=Tarvio (V1.0.203) (1)",
+                                 owner + " www.beispiel.example/new.htm (1)"}));
+}
+
+// Shown again while open, nothing is reloaded; closed, the next press loads it anew,
+// with the position test repeated.
+TEST_F(Extras, TheInfoDialogIsOneDialogLoadedAgainAfterEachClose) {
+  const std::function<void()> closers[] = {[&] { info.Btn_Click(kInfoCloseButton); },
+                                           [&] { Dialog().RequestClose(platform::CloseCause::TitleBar); }};
+  for (const auto& close : closers) {
+    info.Show();
+    Dialog().Move(77, 88);  // the user dragged it
+    info.Show();
+    EXPECT_EQ(factory.forms.size(), 1u);
+    EXPECT_EQ(Dialog().Place(), (std::vector<int>{77, 88}));
+    EXPECT_TRUE(Dialog().Visible());
+    close();
+    EXPECT_FALSE(info.Loaded());
+    EXPECT_EQ(info.Window(), nullptr);
+    EXPECT_EQ(factory.openForms, 0);
+    info.Btn_Click(kInfoMailButton);  // the buttons of an unloaded dialog do nothing
+    EXPECT_TRUE(shell.opened.empty());
+  }
+  screen.metrics = platform::MetricsOfScreen(640, 1024, 96, 96);
+  info.Show();
+  EXPECT_EQ(Dialog().Place(), (std::vector<int>{0, 0}));
+  EXPECT_EQ(factory.forms.size(), 1u);  // the old window is gone
+}
+
+class NoEvents : public platform::FormEvents {
+  void ButtonClicked(int) override {}
+  bool QueryUnload(platform::CloseCause) override { return false; }
+  void Unloaded() override {}
+};
+
+// A bare form of the given client size, in twips.
+platform::FormSpec OfSize(int width, int height) {
+  return {.caption = "", .clientWidth = width, .clientHeight = height, .minimizeBox = false, .icon = 0,
+          .timerMilliseconds = 0, .initialFocus = 0};
+}
+
+TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
+  const struct {
+    double screen, form;
+    int offset;
+  } rows[] = {{10000, 9500, 250}, {10001, 9500, 250}, {9500, 9801, -150}, {100, 97.5, 1},
+              {100, 96.5, 2},     {100, 100, 0},      {0, 3, -1},         {5e9, 0, 0}};
+  for (const auto& row : rows) EXPECT_EQ(CenterOffset(row.screen, row.form), row.offset) << row.screen << " - " << row.form;
+}
+
+// Pixels count with each direction's own twips per pixel; a screen of at most 640 x 480
+// pixels, or metrics without a pixel size, put the dialog in the corner.
+TEST(PlaceDialog, CornerOnSmallScreensElseCentred) {
+  const struct {
+    platform::ScreenMetrics screen;
+    std::vector<int> place;
+  } rows[] = {
+      {platform::MetricsOfScreen(640, 480, 96, 96), {0, 0}},
+      {platform::MetricsOfScreen(800, 600, 96, 96), {1248, 1044}},
+      {platform::MetricsOfScreen(1024, 480, 96, 96), {0, 0}},
+      {platform::MetricsOfScreen(640, 1024, 96, 96), {0, 0}},
+      {platform::MetricsOfScreen(641, 481, 96, 96), {55, 151}},
+      {{9600, 7200, 12, 12}, {48, 144}},
+      {{9600, 7200, 15, 12}, {0, 0}},
+      {{12000, 9000, 0, 15}, {0, 0}},
+  };
+  test::FakeFormFactory factory;
+  NoEvents none;
+  for (const auto& row : rows) {
+    const auto form = factory.Create(OfSize(9414, 6507), none);
+    PlaceDialog(*form, row.screen);
+    EXPECT_EQ(static_cast<test::FakeForm&>(*form).Place(), row.place) << row.screen.widthTwips;
+  }
+}
+
+// The screen and the form are measured in the same twips at every DPI, so the dialog
+// lands in the middle, not off it at 175 % and 200 %.
+TEST(PlaceDialog, CentresAtEveryDpi) {
+  test::FakeFormFactory factory;
+  NoEvents none;
+  for (const int dpi : {96, 120, 144, 168, 192}) {
+    const int side = platform::PixelsToTwips(900, dpi) - test::FakeForm::kFrameWidth;
+    const auto form = factory.Create(OfSize(side, side), none);
+    PlaceDialog(*form, platform::MetricsOfScreen(3840, 2160, dpi, dpi));
+    const std::vector<int> place = static_cast<test::FakeForm&>(*form).Place();
+    EXPECT_NEAR(platform::TwipsToPixels(place.at(0), dpi), (3840 - 900) / 2, 1) << dpi << " dpi";
+  }
+}
+
+}  // namespace
+}  // namespace tarvio::extras

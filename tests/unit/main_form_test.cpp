@@ -1,0 +1,304 @@
+// MainForm: start-up, the buttons, closing and the shutdown, and the window's layout.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/main_form_ids.h"
+#include "app/main_form_layout.h"
+#include "extras/info_form_layout.h"
+#include "support/main_form_harness.h"
+
+namespace tarvio::test {
+namespace {
+
+using platform::CloseCause;
+using Texts = std::vector<std::string>;
+using Request = FakeNotifyIcon::Request;
+
+constexpr const char* kHangupTimer = "HKLM\\System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General\\HangupTimer";
+
+Texts Items(const platform::ListControl& list) {
+  Texts items;
+  for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
+  return items;
+}
+
+class MainForm : public ::testing::Test {
+ protected:
+  void Load() { ASSERT_TRUE(h.form.Form_Load()); }
+  void Click(int index) { h.Main().Click(app::ButtonId(index)); }
+  MainFormHarness h;
+};
+
+// Clock ticks that arrive while the plan is built select a connection too; start-up
+// writes nothing all the same.
+TEST_F(MainForm, StartUpFillsEveryListHidesAndWritesNothing) {
+  h.toolkit.onYield = [&] { h.Main().Tick(); };
+  Load();
+  auto& main = h.Main();
+  EXPECT_EQ(main.Caption(), "Tarvio");
+  EXPECT_EQ(main.Shows(), 0);
+  EXPECT_EQ(h.profile.lastFile, "C:\\Programme\\Tarvio\\Provider.INI");
+  EXPECT_EQ(Items(h.form.ProviderList), (Texts{"Abendtarif", "Nachttarif", "Tagtarif"}));
+  EXPECT_EQ(h.form.ProviderList.ListIndex(), 2);
+  EXPECT_EQ(h.form.HangUpDelayList.ListIndex(), 4);  // 300 s shows as 5 min
+  EXPECT_EQ(h.form.HangUpUnitList.ListIndex(), 1);
+  EXPECT_EQ(Items(h.form.PrvList[0]), Texts{"00:00 Nachttarif"});
+  EXPECT_EQ(Items(h.form.PrvList[1]), Texts{"00:00 Abendtarif"});
+  EXPECT_TRUE(h.form.ListsReady);
+  EXPECT_EQ(h.toolkit.yields, 24);
+  EXPECT_TRUE(h.registry.writes.empty());
+  EXPECT_TRUE(h.toolkit.boxes.empty());
+  const std::vector<std::pair<int, const platform::ListControl*>> attached = {
+      {app::kProviderListId, &h.form.ProviderList}, {app::kHangUpDelayListId, &h.form.HangUpDelayList},
+      {app::kHangUpUnitListId, &h.form.HangUpUnitList}, {app::kWorkdayListId, &h.form.PrvList[0]},
+      {app::kWeekendListId, &h.form.PrvList[1]}};
+  for (const auto& [id, list] : attached) EXPECT_EQ(main.AttachedList(id), list) << id;
+  // Hooked before the icon is added: the add request names the hooked window.
+  EXPECT_EQ(h.hook.procedures[main.Handle()], FakeWindowHook::kSink);
+  EXPECT_EQ(h.notifyIcon.requests,
+            (std::vector<Request>{{platform::NotifyRequest::Add, main.Handle(), 0, main.Icon(), "Tarvio"}}));
+  EXPECT_NE(main.Icon(), 0x7000u);
+}
+
+TEST_F(MainForm, ASecondInstanceIsRefusedAndTouchesNothing) {
+  h.instance.anotherRunning = true;
+  EXPECT_FALSE(h.form.Form_Load());
+  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.toolkit.boxes[0].text, "Tarvio wird bereits ausgeführt.");
+  EXPECT_EQ(h.toolkit.boxes[0].style, platform::MessageStyle::Exclamation);
+  EXPECT_EQ(h.toolkit.boxes[0].owner, 0u);  // there is no window
+  EXPECT_TRUE(h.form.Ended());
+  EXPECT_TRUE(h.forms.forms.empty());
+  EXPECT_TRUE(h.notifyIcon.requests.empty());
+  EXPECT_EQ(h.profile.reads, 0);
+  EXPECT_EQ(h.form.ProviderList.ListCount() + h.form.HangUpDelayList.ListCount(), 0);
+}
+
+// Started with Windows and nobody at the screen: the report of an unknown entry waits
+// until start-up is over, owned by the hidden window, and the plan is applied meanwhile.
+TEST_F(MainForm, UnknownEntriesAreReportedAfterStartUpWhileTheClockRuns) {
+  h.profile.Write("[Werktags]\n00:00=Nachttarif\n[Wochenende]\n00:00=Unbekannt\n");
+  bool startUpOver = false;
+  std::string writtenWhileAsking;
+  h.toolkit.onBox = [&] {
+    startUpOver = h.form.ListsReady && !h.Main().Visible() && h.notifyIcon.requests.size() == 1;
+    h.Main().Tick();
+    writtenWhileAsking = h.InternetProfile();
+  };
+  Load();
+  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.toolkit.boxes[0].owner, h.Main().Handle());
+  EXPECT_TRUE(startUpOver);
+  EXPECT_EQ(writtenWhileAsking, "Nachttarif");
+}
+
+TEST_F(MainForm, TheClockAppliesThePlanHiddenOrNot) {
+  Load();
+  h.registry.values["HKLM\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet"] = "Firmennetz";
+  h.Main().Tick();
+  EXPECT_EQ(h.registry.writes, (Texts{"HKCU\\remoteaccess\\InternetProfile=Nachttarif",
+                                      "HKCU\\remoteaccess\\Default=Nachttarif",
+                                      "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet=Nachttarif"}));
+  h.clock.now.weekday = 6;  // Saturday: the weekend plan
+  h.Main().Tick();
+  EXPECT_EQ(h.InternetProfile(), "Abendtarif");
+  EXPECT_EQ(h.registry.writes.size(), 6u);
+  h.form.HangUpDelayList.SetListIndex(44);  // a choice writes at once
+  EXPECT_EQ(h.registry.values[kHangupTimer], "2700");
+}
+
+TEST_F(MainForm, TheIconShowsTheWindowAndHidingKeepsEverything) {
+  Load();
+  const auto window = h.Main().Handle();
+  EXPECT_EQ(h.hook.Send(window, 1024, 0, 514), 0);
+  EXPECT_FALSE(h.Main().Visible());
+  h.hook.Send(window, 1024, 0, 513);
+  h.hook.Send(window, 1024, 0, 516);
+  EXPECT_TRUE(h.Main().Visible());
+  EXPECT_EQ(h.Main().Shows(), 2);
+  Click(app::kBtnHide);
+  EXPECT_FALSE(h.Main().Visible());
+  h.Main().RequestClose(CloseCause::TitleBar);
+  EXPECT_TRUE(h.Main().Loaded());
+  EXPECT_EQ(h.notifyIcon.requests.size(), 1u);
+  EXPECT_TRUE(h.toolkit.boxes.empty());
+}
+
+TEST_F(MainForm, EndAsksFirstAndEndsOnlyOnYes) {
+  Load();
+  h.Main().Show();
+  const auto window = h.Main().Handle();
+  h.toolkit.answer = platform::Answer::No;
+  Click(app::kBtnEnd);
+  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.toolkit.boxes[0].text,
+            "Wenn Sie Tarvio jetzt beenden, können Ihre Internetverbindungen nicht mehr überwacht werden!\r\r"
+            "Soll Tarvio wirklich beendet werden?");
+  EXPECT_EQ(h.toolkit.boxes[0].style, platform::MessageStyle::YesNoQuestionNoFirst);
+  EXPECT_EQ(h.toolkit.boxes[0].owner, window);  // holds the window while it asks
+  EXPECT_TRUE(h.Main().Visible());
+  EXPECT_FALSE(h.form.Ended());
+  h.toolkit.answer = platform::Answer::Yes;
+  Click(app::kBtnEnd);
+  EXPECT_TRUE(h.form.Ended());
+  EXPECT_EQ(h.forms.openForms, 0);
+  // The icon goes with the window and identifier of its add request, then the hook.
+  EXPECT_EQ(h.notifyIcon.requests.back(),
+            (Request{platform::NotifyRequest::Delete, window, 0, tray::kDeleteRequestIcon, ""}));
+  EXPECT_EQ(h.hook.procedures[window], kOriginalProcedure);
+  h.Main().Tick();  // nothing runs after the end, nothing is restored
+  EXPECT_TRUE(h.registry.writes.empty());
+}
+
+TEST_F(MainForm, InfoHelpAndTheEditorOpenTheirDocuments) {
+  Load();
+  Click(app::kBtnInfo);
+  Click(app::kBtnInfo);
+  Click(app::kBtnHelp);
+  Click(app::kBtnEditPlan);
+  for (const int index : {0, 1, 7, 8, 9, 11, -1}) Click(index);  // no such buttons
+  ASSERT_EQ(h.forms.forms.size(), 2u);  // one info dialog, however often asked for
+  EXPECT_EQ(h.forms.forms[1]->Shows(), 2);
+  EXPECT_EQ(h.shell.opened, Texts{std::to_string(h.Main().Handle()) + " C:\\Programme\\Tarvio\\hilfe.htm (10)"});
+  EXPECT_EQ(h.shell.started, Texts{"notepad.exe C:\\Programme\\Tarvio\\Provider.INI (1)"});
+  EXPECT_TRUE(h.toolkit.boxes.empty());
+  EXPECT_FALSE(h.Main().Visible());
+  EXPECT_TRUE(h.registry.writes.empty());
+}
+
+// A rebuild's reports come when its table is in force; the clock applies that table
+// while a report waits for its answer. The connection list is not filled again.
+TEST_F(MainForm, RebuildReadsThePlanAgainAndTheClockAppliesItAtOnce) {
+  Load();
+  h.Main().Tick();
+  h.profile.Write("[Werktags]\n07:00=Unbekannt\n08:00=Abendtarif\n");
+  std::string writtenWhileAsking;
+  h.toolkit.onBox = [&] {
+    h.Main().Tick();
+    writtenWhileAsking = h.InternetProfile();
+  };
+  Click(app::kBtnRebuild);
+  EXPECT_EQ(Items(h.form.PrvList[0]), Texts{"08:00 Abendtarif"});
+  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.toolkit.boxes[0].owner, h.Main().Handle());
+  EXPECT_EQ(writtenWhileAsking, "Abendtarif");
+  EXPECT_EQ(h.form.ProviderList.ListCount(), 3);
+  h.registry.writes.clear();
+  h.toolkit.onBox = nullptr;
+  Click(app::kBtnRebuild);
+  EXPECT_EQ(h.form.Plan().CurrentPlanIndex, -1);
+  h.Main().Tick();  // due again, though selected
+  EXPECT_EQ(h.registry.writes.size(), 3u);
+}
+
+TEST_F(MainForm, EveryCloseButTheTitleBarsEndsWithoutAQuestion) {
+  for (const CloseCause cause : {CloseCause::Program, CloseCause::SessionEnding, CloseCause::TaskManager}) {
+    MainFormHarness fresh;
+    ASSERT_TRUE(fresh.form.Form_Load());
+    fresh.Main().RequestClose(cause);
+    EXPECT_TRUE(fresh.form.Ended());
+    EXPECT_FALSE(fresh.Main().Loaded());
+    EXPECT_EQ(fresh.notifyIcon.requests.size(), 2u);
+    EXPECT_EQ(fresh.hook.procedures[0x1000], kOriginalProcedure);
+    EXPECT_TRUE(fresh.toolkit.boxes.empty());
+  }
+}
+
+// The rebuild goes on filling the lists after a yield: an unload asked for meanwhile
+// waits until it is done; a close from the title bar only hides.
+TEST_F(MainForm, AnUnloadDuringARebuildWaitsUntilTheRebuildIsDone) {
+  Load();
+  h.Main().Show();
+  h.toolkit.answer = platform::Answer::Yes;
+  h.profile.Write("[Werktags]\n23:00=Tagtarif\n");
+  Texts loadedAtYields;
+  h.toolkit.onYield = [&] {
+    if (h.toolkit.yields == 26) h.Main().RequestClose(CloseCause::TitleBar);
+    if (h.toolkit.yields == 27) h.Main().RequestClose(CloseCause::SessionEnding);
+    if (h.toolkit.yields == 28) Click(app::kBtnEnd);
+    if (h.toolkit.yields == 29) Click(app::kBtnRebuild);
+    loadedAtYields.push_back(h.Main().Loaded() ? "loaded" : "gone");
+  };
+  Click(app::kBtnRebuild);
+  EXPECT_EQ(loadedAtYields, Texts(24, "loaded"));
+  EXPECT_EQ(Items(h.form.PrvList[0]), Texts{"23:00 Tagtarif"});
+  EXPECT_FALSE(h.Main().Loaded());
+  EXPECT_EQ(h.notifyIcon.requests.size(), 2u);
+}
+
+// The end of the session must not wait for somebody to answer the reports: the table is
+// complete, so the unload goes ahead at once and the reports not shown yet are dropped.
+TEST_F(MainForm, AnUnloadDuringTheReportsEndsAtOnce) {
+  h.profile.Write("[Werktags]\n01:00=Unbekannt\n02:00=Nirgends\n");
+  h.toolkit.onBox = [&] { h.Main().RequestClose(CloseCause::SessionEnding); };
+  EXPECT_FALSE(h.form.Form_Load());
+  EXPECT_EQ(h.toolkit.boxes.size(), 1u);
+  EXPECT_EQ(h.notifyIcon.requests.size(), 2u);
+}
+
+TEST_F(MainForm, TheInfoDialogOutlivesTheMainWindow) {
+  Load();
+  Click(app::kBtnInfo);
+  h.toolkit.answer = platform::Answer::Yes;
+  Click(app::kBtnEnd);
+  EXPECT_TRUE(h.forms.forms[1]->Visible());
+  EXPECT_EQ(h.forms.openForms, 1);  // the program runs until the dialog is closed
+  h.forms.forms[1]->RequestClose(CloseCause::TitleBar);
+  EXPECT_EQ(h.forms.openForms, 0);
+}
+
+// What the layout promises: frames and controls wholly inside their containers and the
+// client area, buttons in one row, the keyboard order, the first focus.
+TEST(Layout, EveryControlFitsItsContainerAndTheKeysWalkTheButtonsInOrder) {
+  using platform::ControlKind;
+  const struct {
+    platform::FormSpec form;
+    std::vector<int> tabOrder;
+  } layouts[] = {
+      {app::MainFormLayout(),
+       {app::ButtonId(app::kBtnHide), app::kHangUpDelayListId, app::kHangUpUnitListId, app::kWorkdayListId,
+        app::kWeekendListId, app::ButtonId(app::kBtnInfo), app::ButtonId(app::kBtnHelp), app::ButtonId(app::kBtnEnd),
+        app::ButtonId(app::kBtnEditPlan), app::ButtonId(app::kBtnRebuild)}},
+      {extras::InfoFormLayout(), {10, 11, 13}},
+  };
+  for (const auto& [form, tabOrder] : layouts) {
+    SCOPED_TRACE(form.caption);
+    std::vector<std::pair<int, int>> focusable;
+    std::vector<int> buttonRows;
+    for (const auto& c : form.controls) {
+      const auto parent = std::find_if(form.controls.begin(), form.controls.end(),
+                                       [&](const platform::ControlSpec& p) { return p.id == c.parent; });
+      const int width = parent == form.controls.end() ? form.clientWidth : parent->width;
+      const int height = parent == form.controls.end() ? form.clientHeight : parent->height;
+      EXPECT_TRUE(c.left > 0 && c.top >= 0 && c.left + c.width < width && c.top + c.height < height) << c.id;
+      if (c.tabIndex >= 0 && !c.disabled && c.kind != ControlKind::Frame && c.kind != ControlKind::Label) {
+        focusable.emplace_back(c.tabIndex, c.id);
+      }
+      if (c.kind == ControlKind::Button) buttonRows.push_back(c.top * 10000 + c.height);
+    }
+    std::sort(focusable.begin(), focusable.end());
+    std::vector<int> order;
+    for (const auto& entry : focusable) order.push_back(entry.second);
+    EXPECT_EQ(order, tabOrder);
+    EXPECT_EQ(form.initialFocus, tabOrder.front());
+    EXPECT_EQ(std::count(buttonRows.begin(), buttonRows.end(), buttonRows.front()),
+              static_cast<long>(buttonRows.size()));
+  }
+  const platform::FormSpec main = app::MainFormLayout();
+  EXPECT_EQ(main.timerMilliseconds, 5000);
+  // The three frames at the top are of one size, side by side; the fourth spans them below.
+  const auto& c = main.controls;
+  EXPECT_EQ(std::vector<int>({c[0].top, c[5].top, c[7].top, c[0].width, c[5].width, c[7].width, c[0].height,
+                              c[5].height, c[7].height, c[9].left, c[9].width}),
+            std::vector<int>({c[0].top, c[0].top, c[0].top, c[0].width, c[0].width, c[0].width, c[0].height,
+                              c[0].height, c[0].height, c[0].left, c[7].left + c[7].width - c[0].left}));
+  EXPECT_LT(c[0].left + c[0].width, c[5].left);
+  EXPECT_LT(c[5].left + c[5].width, c[7].left);
+  EXPECT_LT(c[0].top + c[0].height, c[9].top);
+}
+
+}  // namespace
+}  // namespace tarvio::test

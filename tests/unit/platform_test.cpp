@@ -1,0 +1,184 @@
+// The window toolkit's shared behaviours: lists, text comparison, UTF-8, numbers, twips.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/list_control.h"
+#include "platform/numbers.h"
+#include "platform/screen.h"
+#include "platform/text_compare.h"
+#include "platform/utf8.h"
+
+namespace tarvio::platform {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts Items(const ListControl& list) {
+  Texts items;
+  for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
+  return items;
+}
+
+TEST(ListControl, SortsWithoutRegardToCaseOrKeepsTheOrderAdded) {
+  ListControl sorted(ListControl::Order::Sorted);
+  ListControl added(ListControl::Order::Added);
+  for (const char* name : {"Beta", "alpha", "Gamma", "Ärger", "10", "9", "beta"}) {
+    sorted.AddItem(name);
+    added.AddItem(name);
+  }
+  EXPECT_EQ(Items(sorted), (Texts{"10", "9", "alpha", "Ärger", "Beta", "beta", "Gamma"}));
+  EXPECT_EQ(Items(added), (Texts{"Beta", "alpha", "Gamma", "Ärger", "10", "9", "beta"}));
+  EXPECT_EQ(sorted.IndexOf("BETA"), 4);
+  EXPECT_EQ(sorted.IndexOf("ärger"), 3);
+  EXPECT_EQ(sorted.IndexOf("Delta"), -1);
+}
+
+// Indices the list does not have change nothing and run nothing.
+TEST(ListControl, SettingTheSelectionRunsTheHandlerAtOnceEvenWhenUnchanged) {
+  ListControl list(ListControl::Order::Sorted);
+  std::vector<int> seen;
+  list.OnClick([&] { seen.push_back(list.ListIndex()); });
+  list.SetListIndex(0);
+  list.AddItem("m");
+  list.SetListIndex(0);
+  list.SetListIndex(0);
+  list.SetListIndex(1);
+  list.SetListIndex(-2);
+  list.AddItem("a");  // the selection follows its item
+  EXPECT_EQ(list.ListIndex(), 1);
+  EXPECT_EQ(list.List(7), "");
+  list.SetListIndex(-1);
+  list.AddItem("z");
+  list.SetListIndex(0);
+  list.Clear();  // no handler
+  EXPECT_EQ(list.ListIndex(), -1);
+  EXPECT_EQ(seen, (std::vector<int>{0, 0, -1, 0}));
+}
+
+class RecordingView : public ListView {
+ public:
+  void ItemInserted(int index, const std::string& text) override { log += "+" + std::to_string(index) + text; }
+  void ItemsCleared() override { log += "C"; }
+  void SelectionShown(int index) override { log += "S" + std::to_string(index); }
+  std::string log;
+};
+
+TEST(ListControl, AViewMirrorsContentsAndChanges) {
+  ListControl list(ListControl::Order::Sorted);
+  list.AddItem("b");
+  RecordingView view;
+  list.AttachView(&view);
+  list.SetListIndex(0);
+  list.AddItem("a");
+  list.Clear();
+  list.AttachView(nullptr);
+  list.AddItem("c");
+  EXPECT_EQ(view.log, "C+0bS-1S0+0aS1C");
+}
+
+TEST(TextCompare, EqualsWithoutRegardToCaseInEveryAlphabetTheNamesUse) {
+  const struct {
+    const char *a, *b;
+    bool equal;
+  } rows[] = {
+      {"DayLine", "dayline", true},  {"ÀÄÖÜÞ Ärger", "àäöüþ äRGER", true}, {"Ÿ", "ÿ", true},
+      {"ĀĂĄŊ", "āăąŋ", true},         {"ĹĻĽŇ ŹŻŽ", "ĺļľň źżž", true},      {"ΑΩΫ", "αωϋ", true},
+      {"ЖЯ ЀЏ", "жя ѐџ", true},       {"Ärger", "Arger", false},           {"×", "÷", false},
+      {"Σ", "ς", false},              {"İ ı", "i i", false},                {"Beta", "Bet", false},
+      {"", " ", false},               {"\xC3", "\xC3\xA4", false},          {"\xFF\xC3", "\xFF\xC3", true},
+  };
+  for (const auto& row : rows) EXPECT_EQ(EqualsNoCase(row.a, row.b), row.equal) << row.a << " / " << row.b;
+}
+
+TEST(TextCompare, OrdersAlphabeticallyWithDiacriticsBesideTheirBaseLetter) {
+  const Texts ordered = {"",      "abc",   "abcd",   "Apfel", "Ärger", "Birne", "Etage", "Éte",
+                         "Strasse", "Straße", "Strasz", "zebra", "Ωmega", "Яблоко", "\xE2\x82"};
+  for (std::size_t i = 0; i + 1 < ordered.size(); ++i) {
+    EXPECT_LT(CompareNoCase(ordered[i], ordered[i + 1]), 0) << ordered[i] << " < " << ordered[i + 1];
+    EXPECT_GT(CompareNoCase(ordered[i + 1], ordered[i]), 0) << ordered[i + 1] << " > " << ordered[i];
+  }
+  EXPECT_EQ(CompareNoCase("BETA", "beta"), 0);
+}
+
+TEST(Utf8, DecodesEverySequenceLengthAndTakesBrokenBytesOneByOne) {
+  const struct {
+    const char* text;
+    std::vector<char32_t> codePoints;
+  } rows[] = {
+      {"a\x7F", {U'a', 0x7F}},
+      {"\xC3\xA4\xDF\xBF", {0xE4, 0x7FF}},
+      {"\xE2\x82\xAC", {0x20AC}},
+      {"\xF0\x9F\x98\x80", {0x1F600}},
+      {"\xF0\x9F\x98", {kInvalidUtf8Byte + 0xF0, kInvalidUtf8Byte + 0x9F, kInvalidUtf8Byte + 0x98}},
+      {"\xC3" "a", {kInvalidUtf8Byte + 0xC3, U'a'}},
+      {"\xF8\x80", {kInvalidUtf8Byte + 0xF8, kInvalidUtf8Byte + 0x80}},
+  };
+  for (const auto& row : rows) {
+    const std::string_view text(row.text);
+    std::vector<char32_t> decoded;
+    for (std::size_t pos = 0; pos < text.size();) decoded.push_back(NextCodePoint(text, pos));
+    EXPECT_EQ(decoded, row.codePoints) << row.text;
+  }
+  std::string encoded;
+  for (const char32_t cp : {U'a', char32_t{0xE4}, char32_t{0x7FF}, char32_t{0x800}, char32_t{0x20AC}, char32_t{0xFFFF},
+                            char32_t{0x10000}, char32_t{0x1F600}}) {
+    AppendUtf8(encoded, cp);
+  }
+  EXPECT_EQ(encoded, "a\xC3\xA4\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBF\xF0\x90\x80\x80\xF0\x9F\x98\x80");
+}
+
+TEST(Numbers, ReadTheNumberATextBeginsWith) {
+  const struct {
+    std::string text;
+    double number;
+  } rows[] = {
+      {"300", 300},     {"  150", 150},  {"\t45", 45},    {"89.5", 89.5}, {".5", 0.5},   {"5.", 5},
+      {"-12", -12},     {"+7", 7},       {"12abc", 12},   {"1e400", 1},   {"3 4", 3},    {"", 0},
+      {"   ", 0},       {"abc", 0},      {"-", 0},        {".", 0},       {"- 5", 0},    {"007", 7},
+      {"1.2.3", 1.2},   {std::string(400, '9'), std::numeric_limits<double>::infinity()},
+      {"-" + std::string(400, '9'), -std::numeric_limits<double>::infinity()},
+      {"0." + std::string(400, '0') + "1", 0},  {std::string(400, '0') + "42", 42},
+  };
+  for (const auto& row : rows) EXPECT_EQ(LeadingNumber(row.text), row.number) << '"' << row.text << '"';
+}
+
+TEST(Numbers, RoundToTheNearestWholeNumberWithHalvesToEven) {
+  const struct {
+    double value;
+    std::optional<std::int32_t> whole;
+  } rows[] = {{0.5, 0},
+              {1.5, 2},
+              {2.5, 2},
+              {3.5, 4},
+              {1.52, 2},
+              {2.49, 2},
+              {-0.5, 0},
+              {-1.5, -2},
+              {-2.6, -3},
+              {2147483647.4, 2147483647},
+              {-2147483648.5, std::numeric_limits<std::int32_t>::min()},
+              {2147483647.5, std::nullopt},
+              {-2147483649.0, std::nullopt},
+              {std::numeric_limits<double>::quiet_NaN(), std::nullopt}};
+  for (const auto& row : rows) EXPECT_EQ(RoundToInt32(row.value), row.whole) << row.value;
+}
+
+TEST(Twips, ConvertToPixelsAtTheScreensDpi) {
+  const struct {
+    int twips, dpi, pixels;
+  } rows[] = {{1455, 96, 97}, {1008, 96, 67}, {7, 96, 0}, {8, 96, 1}, {-8, 96, -1}, {2835, 144, 284}, {1, 192, 0}};
+  for (const auto& row : rows) EXPECT_EQ(TwipsToPixels(row.twips, row.dpi), row.pixels) << row.twips << "@" << row.dpi;
+  EXPECT_EQ(PixelsToTwips(97, 96), 1455);
+  EXPECT_EQ(PixelsToTwips(1, 144), 10);
+  EXPECT_EQ(PixelsToTwips(5, 0), 0);
+  const ScreenMetrics screen = MetricsOfScreen(1024, 768, 96, 120);
+  EXPECT_EQ(std::vector<double>({screen.widthTwips, screen.heightTwips, screen.twipsPerPixelX, screen.twipsPerPixelY}),
+            std::vector<double>({15360, 9216, 15, 12}));
+  EXPECT_EQ(MetricsOfScreen(1024, 768, 0, 96).twipsPerPixelX, 0);
+}
+
+}  // namespace
+}  // namespace tarvio::platform

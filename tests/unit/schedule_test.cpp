@@ -1,0 +1,233 @@
+// The plan file, ProviderPlan and the clock that applies it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_profile_reader.h"
+#include "fakes/fake_system.h"
+#include "fakes/fake_toolkit.h"
+#include "platform/list_control.h"
+#include "schedule/ini_reader.h"
+#include "schedule/schedule.h"
+
+namespace tarvio::schedule {
+namespace {
+
+using platform::ListControl;
+using Texts = std::vector<std::string>;
+
+constexpr int kSunday = 0, kMonday = 1, kFriday = 5, kSaturday = 6;
+constexpr platform::WindowHandle kOwner = 0x1000;
+
+// The connection list (0 DayLine, 1 EveningLine, 2 NightLine, 3 Weekend) records every
+// selection the clock makes, with the time of the tick.
+class Plan : public ::testing::Test {
+ protected:
+  Plan() {
+    for (const char* name : {"NightLine", "Weekend", "DayLine", "EveningLine"}) providerList.AddItem(name);
+    providerList.OnClick([this] {
+      selections.push_back(std::to_string(clock.now.weekday) + " " + TimeKey(clock.now.hour, clock.now.minute) + ":" +
+                           std::to_string(clock.now.second) + " " + providerList.List(providerList.ListIndex()));
+    });
+    schedule.IniFilePath = "C:\\Tarvio\\Provider.INI";
+  }
+  void Rebuild(const std::string& plan) {
+    profile.Write(plan);
+    schedule.RebuildSchedule();
+    schedule.ReportUnknownConnections(kOwner);
+  }
+  void TickAt(int weekday, int hour, int minute, int second = 0) {
+    clock.now = {weekday, hour, minute, second};
+    schedule.Tick(listsReady);
+  }
+  static std::string Lines(const ListControl& list) {
+    std::string lines;
+    for (int i = 0; i < list.ListCount(); ++i) lines += (i > 0 ? " | " : "") + list.List(i);
+    return lines;
+  }
+  // The day's plan as "HH:MM index" at midnight and at every minute whose index differs
+  // from the minute before: the whole table of one day type in one line.
+  std::string Changes(int day) const {
+    std::string changes;
+    std::int16_t last = -2;
+    for (int minute = 0; minute < 1440; ++minute) {
+      const std::int16_t cell = schedule.ProviderPlan[static_cast<std::size_t>(day)][static_cast<std::size_t>(minute / 60)]
+                                                     [static_cast<std::size_t>(minute % 60)];
+      if (cell != last) changes += (minute > 0 ? ", " : "") + TimeKey(minute / 60, minute % 60) + " " + std::to_string(cell);
+      last = cell;
+    }
+    return changes;
+  }
+  Texts FirstLinesOfTheReports() const {
+    Texts lines;
+    for (const auto& box : toolkit.boxes) lines.push_back(box.text.substr(0, box.text.find('\r')));
+    return lines;
+  }
+
+  test::FakeProfileReader profile;
+  IniReader ini{profile};
+  test::FakeToolkit toolkit;
+  test::FakeClock clock;
+  ListControl providerList{ListControl::Order::Sorted};
+  ListControl workdayLines{ListControl::Order::Sorted};
+  ListControl weekendLines{ListControl::Order::Sorted};
+  Schedule schedule{ini, toolkit, clock, providerList, workdayLines, weekendLines};
+  bool listsReady = true;
+  Texts selections;
+};
+
+TEST(IniReader, ReadsTheFileNamedLastAndMakesTheKeysOfTheMinutes) {
+  test::FakeProfileReader profile;
+  profile.Write("[Werktags]\n08:00=DayLine\n");
+  IniReader ini(profile);
+  EXPECT_EQ(ini.GetIniString("Werktags", "08:00", "", "C:\\a\\Provider.INI"), "DayLine");
+  EXPECT_EQ(ini.GetIniString("Werktags", "09:00", "none", ""), "none");
+  EXPECT_EQ(profile.lastFile, "C:\\a\\Provider.INI");
+  EXPECT_EQ(ini.LastIniFile, "C:\\a\\Provider.INI");
+  EXPECT_EQ(TimeKey(8, 5) + TimeKey(0, 0) + TimeKey(23, 59) + TimeKey(10, 10), "08:0500:0023:5910:10");
+}
+
+// The rows run one after another on the same lists: each rebuild reads the edited file
+// again and replaces everything the one before built.
+TEST_F(Plan, EntriesApplyFromTheirMinuteUntilTheNextOne) {
+  const struct {
+    const char *plan, *workday, *weekend, *workdayLines, *weekendLines;
+  } rows[] = {
+      {"", "00:00 -1", "00:00 -1", "", ""},
+      {"[Werktags]\n00:00=NightLine\n", "00:00 2", "00:00 -1", "00:00 NightLine", ""},
+      {"[Werktags]\n00:00=DayLine\n[Wochenende]\n00:00=Weekend\n", "00:00 0", "00:00 3", "00:00 DayLine",
+       "00:00 Weekend"},
+      {"[Werktags]\n08:00=DayLine\n18:00=EveningLine\n[Wochenende]\n23:59=NightLine\n", "00:00 -1, 08:00 0, 18:00 1",
+       "00:00 -1, 23:59 2", "08:00 DayLine | 18:00 EveningLine", "23:59 NightLine"},
+      // the same connection twice: two lines; an unknown name is no entry for its minute only
+      {"[Werktags]\n09:00=DayLine\n08:00=dayline\n12:00=X\n", "00:00 -1, 08:00 0, 12:00 -1, 12:01 0", "00:00 -1",
+       "08:00 dayline | 09:00 DayLine", ""},
+      // misspelled keys and empty values are no entries
+      {"[Werktags]\n8:00=DayLine\n08.30=DayLine\n24:00=DayLine\n09:00=\n", "00:00 -1", "00:00 -1", "", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.plan);
+    Rebuild(row.plan);
+    EXPECT_EQ(Changes(0), row.workday);
+    EXPECT_EQ(Changes(1), row.weekend);
+    EXPECT_EQ(Lines(workdayLines), row.workdayLines);
+    EXPECT_EQ(Lines(weekendLines), row.weekendLines);
+  }
+  EXPECT_EQ(profile.reads, 6 * 2880);
+  EXPECT_EQ(profile.lastFile, "C:\\Tarvio\\Provider.INI");
+}
+
+// One message per unknown entry, in the order of the look-ups: minute by minute, the
+// workday before the weekend in each minute.
+TEST_F(Plan, UnknownEntriesAreReportedAfterTheRebuildInTheOrderMet) {
+  Rebuild("[Werktags]\n01:00=X\n02:00=Y\n[Wochenende]\n01:00=X\n23:59=Nirgendwo\n");
+  EXPECT_EQ(FirstLinesOfTheReports(), (Texts{"Der für Werktags ab 01:00 Uhr vorgesehene Provider 'X'",
+                                             "Der für Wochenende ab 01:00 Uhr vorgesehene Provider 'X'",
+                                             "Der für Werktags ab 02:00 Uhr vorgesehene Provider 'Y'",
+                                             "Der für Wochenende ab 23:59 Uhr vorgesehene Provider 'Nirgendwo'"}));
+  EXPECT_EQ(toolkit.boxes[3].text,
+            "Der für Wochenende ab 23:59 Uhr vorgesehene Provider 'Nirgendwo'\rkonnte im Dfü-Netzwerk nicht gefunden "
+            "werden.\r\rBitte überprüfen Sie diesen Punkt.");
+  EXPECT_EQ(toolkit.boxes[3].style, platform::MessageStyle::Critical);
+  EXPECT_EQ(toolkit.boxes[3].owner, kOwner);
+  schedule.ReportUnknownConnections(kOwner);
+  EXPECT_EQ(toolkit.boxes.size(), 4u);  // shown once
+}
+
+// Until a rebuild is complete the table of the one before is in force, whole; a second
+// rebuild asked for meanwhile, or while the reports wait, is ignored.
+TEST_F(Plan, ARebuildYieldsOncePerHourAndTheNewTableTakesEffectWhenComplete) {
+  Rebuild("[Werktags]\n00:00=NightLine\n05:00=DayLine\n");
+  Texts seen;
+  toolkit.onYield = [&] {
+    if (toolkit.yields % 6 == 0) seen.push_back(Changes(0));
+    EXPECT_TRUE(schedule.Rebuilding());
+    schedule.RebuildSchedule();
+    schedule.ReportUnknownConnections(kOwner);
+  };
+  toolkit.onBox = [&] {
+    schedule.RebuildSchedule();
+    EXPECT_FALSE(schedule.Rebuilding());
+  };
+  Rebuild("[Werktags]\n00:00=EveningLine\n10:00=X\n[Wochenende]\n00:00=Y\n");
+  EXPECT_EQ(toolkit.yields, 48);
+  EXPECT_EQ(seen, Texts(4, "00:00 2, 05:00 0"));
+  EXPECT_EQ(Changes(0), "00:00 1, 10:00 -1, 10:01 1");
+  EXPECT_EQ(FirstLinesOfTheReports(), (Texts{"Der für Wochenende ab 00:00 Uhr vorgesehene Provider 'Y'",
+                                             "Der für Werktags ab 10:00 Uhr vorgesehene Provider 'X'"}));
+}
+
+TEST_F(Plan, TheClockSelectsTheDueConnectionOncePerChange) {
+  Rebuild("[Werktags]\n08:00=DayLine\n18:00=EveningLine\n[Wochenende]\n00:00=Weekend\n");
+  TickAt(kMonday, 7, 59);       // no wish yet
+  TickAt(kMonday, 8, 0, 3);     // due
+  TickAt(kMonday, 8, 0, 8);     // already applied
+  TickAt(kMonday, 9, 30);       // the same connection carried on
+  TickAt(kFriday, 23, 59, 55);  // Friday night is a workday
+  TickAt(kSaturday, 0, 0);      // midnight: the weekend plan
+  schedule.RebuildSchedule();
+  TickAt(kSaturday, 0, 0, 5);  // after a rebuild the due connection again, though selected
+  TickAt(kSunday, 12, 0);
+  TickAt(kMonday, 0, 0);  // no wish: Weekend stays
+  TickAt(kMonday, 18, 0);
+  for (const auto& [hour, minute] : {std::pair{24, 0}, std::pair{-1, 0}, std::pair{0, 60}, std::pair{0, -1}}) {
+    TickAt(kSaturday, hour, minute);  // a clock outside the day is ignored
+  }
+  EXPECT_EQ(selections, (Texts{"1 08:00:3 DayLine", "5 23:59:55 EveningLine", "6 00:00:0 Weekend",
+                               "6 00:00:5 Weekend", "1 18:00:0 EveningLine"}));
+  EXPECT_EQ(schedule.CurrentPlanIndex, 1);
+  const int readings = clock.readings;
+  TickAt(kMonday, 18, 0, 5);
+  EXPECT_EQ(clock.readings, readings + 1);
+}
+
+// Before the lists are ready a selection would write nothing; it must not count as
+// applied either, or the due connection would wait for the next change of the plan.
+// Before the first complete table there is nothing to apply.
+TEST_F(Plan, TheClockWaitsForTheListsAndTheFirstTable) {
+  TickAt(kMonday, 8, 0);
+  listsReady = false;
+  Rebuild("[Werktags]\n08:00=DayLine\n");
+  TickAt(kMonday, 8, 0);
+  EXPECT_EQ(clock.readings, 0);
+  listsReady = true;
+  TickAt(kMonday, 8, 0, 5);
+  EXPECT_EQ(selections, Texts{"1 08:00:5 DayLine"});
+}
+
+TEST_F(Plan, WhileARebuildRunsTheClockKeepsToTheOldTable) {
+  Rebuild("[Werktags]\n00:00=NightLine\n[Wochenende]\n00:00=Weekend\n");
+  profile.Write("[Werktags]\n00:00=DayLine\n[Wochenende]\n00:00=DayLine\n");
+  toolkit.onYield = [&] { TickAt(kSaturday, 12, 0); };
+  schedule.RebuildSchedule();
+  EXPECT_EQ(schedule.CurrentPlanIndex, -1);
+  toolkit.onYield = nullptr;
+  TickAt(kSaturday, 12, 0, 5);
+  EXPECT_EQ(selections, (Texts{"6 12:00:0 Weekend", "6 12:00:5 DayLine"}));
+}
+
+// A week of ticks every five seconds over a realistic plan: the connection changes at
+// the first tick of each due minute, and at no other time.
+TEST_F(Plan, AWholeWeekSwitchesExactlyAsPlanned) {
+  Rebuild("[Werktags]\n00:00=NightLine\n07:30=DayLine\n12:00=dayline\n18:00=EveningLine\n22:00=NightLine\n"
+          "[Wochenende]\n10:00=Weekend\n20:00=NightLine\n");
+  for (const int weekday : {kMonday, 2, 3, 4, kFriday, kSaturday, kSunday}) {
+    for (int second = 0; second < 86400; second += 5) TickAt(weekday, second / 3600, second / 60 % 60, second % 60);
+  }
+  Texts expected = {"1 00:00:0 NightLine"};
+  for (int weekday = kMonday; weekday <= kFriday; ++weekday) {
+    // 12:00 names DayLine again and the next midnight NightLine again: both already in force.
+    for (const char* change : {" 07:30:0 DayLine", " 18:00:0 EveningLine", " 22:00:0 NightLine"}) {
+      expected.push_back(std::to_string(weekday) + change);
+    }
+  }
+  // Weekend mornings before 10:00 carry no wish and keep the night's connection.
+  for (const char* change : {"6 10:00:0 Weekend", "6 20:00:0 NightLine", "0 10:00:0 Weekend", "0 20:00:0 NightLine"}) {
+    expected.push_back(change);
+  }
+  EXPECT_EQ(selections, expected);
+}
+
+}  // namespace
+}  // namespace tarvio::schedule

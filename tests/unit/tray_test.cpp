@@ -1,0 +1,96 @@
+// The tray icon and the hook on the window that receives its messages.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fakes/fake_system.h"
+#include "tray/ni_private.h"
+#include "tray/ni_public.h"
+
+namespace tarvio::tray {
+namespace {
+
+using platform::NotifyRequest;
+using Request = test::FakeNotifyIcon::Request;
+
+constexpr platform::WindowHandle kWindow = 0x2A0;
+constexpr platform::WindowProcedure kOldProcedure = 0x7000;
+
+class Tray : public ::testing::Test {
+ protected:
+  Tray() { hook.procedures[kWindow] = kOldProcedure; }
+
+  test::FakeNotifyIcon icon;
+  test::FakeWindowHook hook;
+  int shown = 0;
+  NI_Public reaction{[this] { ++shown; }};
+  NI_Private tray{icon, hook, reaction};
+};
+
+TEST_F(Tray, HookingSavesThePreviousProcedureOnceAndUnhookingPutsItBack) {
+  for (int round = 0; round < 2; ++round) {
+    tray.HookWindow(kWindow);
+    tray.HookWindow(kWindow);  // a second hook would save the hook itself as the previous one
+    EXPECT_EQ(tray.PrevWndProc(), kOldProcedure);
+    EXPECT_EQ(hook.procedures[kWindow], test::FakeWindowHook::kSink);
+    hook.Send(kWindow, 15);
+    tray.UnhookWindow();
+    EXPECT_EQ(hook.procedures[kWindow], kOldProcedure);
+  }
+  EXPECT_EQ(hook.recursions, 0);
+  // The module state stays: a request after the unhook still names the window.
+  tray.RemoveTrayIcon(0);
+  EXPECT_EQ(icon.requests.back().window, kWindow);
+  EXPECT_EQ(tray.HookedWindow(), kWindow);
+}
+
+TEST_F(Tray, IconMessagesAreConsumedAndOnlyPressesAndDoubleClicksShowTheWindow) {
+  tray.HookWindow(kWindow);
+  const struct {
+    std::intptr_t mouse;
+    bool shows;
+  } rows[] = {{513, true},  {515, true},  {516, true}, {518, true}, {512, false},
+              {514, false}, {517, false}, {0, false},  {-1, false}};
+  for (const auto& row : rows) {
+    const int before = shown;
+    EXPECT_EQ(hook.Send(kWindow, 1024, 0, row.mouse), 0) << row.mouse;
+    EXPECT_EQ(shown - before, row.shows ? 1 : 0) << row.mouse;
+  }
+  EXPECT_TRUE(hook.delivered.empty());
+  // Other messages reach the old procedure unchanged, and its result comes back.
+  EXPECT_EQ(tray.TrayWindowProc(0x999, 15, 0xAB, -5), 0x600 + 15);
+  EXPECT_EQ(hook.Send(kWindow, 1023, 1, 2), 0x600 + 1023);
+  EXPECT_EQ(hook.delivered, (std::vector<test::FakeWindowHook::Delivery>{{kOldProcedure, 0x999, 15, 0xAB, -5},
+                                                                         {kOldProcedure, kWindow, 1023, 1, 2}}));
+}
+
+// A restarted Explorer has a new taskbar without icons: the ones still wanted go back,
+// the message itself goes on to the old procedure.
+TEST_F(Tray, ANewTaskbarGetsBackTheIconsNotRemoved) {
+  tray.HookWindow(kWindow);
+  tray.AddTrayIcon(0, 0x55, "Tarvio");
+  tray.AddTrayIcon(1, 0x66, "Zwei");
+  tray.AddTrayIcon(0, 0x55, "Tarvio neu");
+  tray.RemoveTrayIcon(1);
+  icon.requests.clear();
+  hook.Send(kWindow, icon.taskbarCreated);
+  EXPECT_EQ(icon.requests, (std::vector<Request>{{NotifyRequest::Add, kWindow, 0, 0x55, "Tarvio neu"}}));
+  tray.RemoveTrayIcon(0);
+  EXPECT_EQ(icon.requests.back(), (Request{NotifyRequest::Delete, kWindow, 0, kDeleteRequestIcon, ""}));
+  hook.Send(kWindow, icon.taskbarCreated);
+  EXPECT_EQ(icon.requests.size(), 2u);
+  EXPECT_EQ(hook.delivered.size(), 2u);
+}
+
+// Without a registered message number, 0 (WM_NULL) must not count as a new taskbar.
+TEST_F(Tray, AnUnregisteredTaskbarMessageReAddsNothing) {
+  icon.taskbarCreated = 0;
+  tray.HookWindow(kWindow);
+  tray.AddTrayIcon(0, 0x55, "Tarvio");
+  hook.Send(kWindow, 0);
+  EXPECT_EQ(icon.requests.size(), 1u);
+  NI_Public(nullptr).TrayIconClicked(0);  // without a show function a click does nothing
+}
+
+}  // namespace
+}  // namespace tarvio::tray

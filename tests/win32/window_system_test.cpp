@@ -1,0 +1,86 @@
+// The notify record, the window hook, the shell and the program file on the real system.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "extras/documents.h"
+#include "extras/version_suffix.h"
+#include "fakes/fake_system.h"
+#include "fakes/fake_toolkit.h"
+#include "platform/win32/notify_record.h"
+#include "platform/win32/win32_program_info.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_window_hook.h"
+#include "support/win32/probe_window.h"
+#include "tray/ni_private.h"
+#include "tray/ni_public.h"
+
+namespace tarvio::platform::win32 {
+namespace {
+
+using test::ProbeWindow;
+
+// The first form of the record, as every shell from Windows 95 on accepts it: 88 bytes in
+// the 32-bit program, 104 in the 64-bit one.
+TEST(NotifyRecord, IsTheFirstFormWithMessageIconAndACutTip) {
+  static_assert(sizeof(void*) == 8 || NOTIFYICONDATAA_V1_SIZE == 88);
+  static_assert(sizeof(void*) == 4 || NOTIFYICONDATAA_V1_SIZE == 104);
+  const struct {
+    std::string tip, stored;
+  } rows[] = {{std::string(70, 'T'), std::string(63, 'T') + '\0'},
+              {std::string(63, 'T'), std::string(63, 'T') + '\0'},
+              {"Tarvio", "Tarvio" + std::string(1, '\0') + std::string(57, ' ')},
+              {"", '\0' + std::string(63, ' ')}};
+  for (const auto& row : rows) {
+    const NOTIFYICONDATAA record = NotifyRecord(reinterpret_cast<HWND>(0x2A0), 7, reinterpret_cast<HICON>(1), row.tip);
+    EXPECT_EQ(record.cbSize, DWORD{NOTIFYICONDATAA_V1_SIZE});
+    EXPECT_EQ(std::vector<std::uintptr_t>({reinterpret_cast<std::uintptr_t>(record.hWnd), record.uID, record.uFlags,
+                                           record.uCallbackMessage, reinterpret_cast<std::uintptr_t>(record.hIcon)}),
+              std::vector<std::uintptr_t>({0x2A0, 7, 7, 1024, 1}));
+    EXPECT_EQ(std::string(record.szTip, kFirstFormTipBytes), row.stored) << row.tip;
+  }
+}
+
+// The hooked window's own procedure sees exactly the messages the hook passes on, and
+// gets its place back when the hook goes.
+TEST(Win32WindowHook, TheIconsMessagesStayWithTheHookAndOthersReachTheOldProcedure) {
+  ProbeWindow window;
+  ASSERT_NE(window.Handle(), 0u);
+  Win32WindowHook hook;
+  test::FakeNotifyIcon icon;
+  int shown = 0;
+  tray::NI_Public reaction([&] { ++shown; });
+  tray::NI_Private tray(icon, hook, reaction);
+  tray.HookWindow(window.Handle());
+  EXPECT_EQ(tray.PrevWndProc(), ProbeWindow::OwnProcedure());
+  for (const std::intptr_t mouse : {512, 513, 514, 515, 516, 517, 518}) EXPECT_EQ(window.Send(1024, 0, mouse), 0);
+  EXPECT_EQ(shown, 4);
+  EXPECT_EQ(window.Send(1029, 0xBEEF, -3), ProbeWindow::kAnswer);
+  tray.UnhookWindow();
+  EXPECT_EQ(window.CurrentProcedure(), ProbeWindow::OwnProcedure());
+  EXPECT_EQ(window.Send(1024, 0, 513), ProbeWindow::kAnswer);
+  EXPECT_EQ(window.ReceivedAtLeast(1024),
+            (std::vector<ProbeWindow::Received>{{1029, 0xBEEF, -3}, {1024, 0, 513}}));
+  EXPECT_EQ(shown, 4);
+}
+
+// The test program carries a version resource of known numbers.
+TEST(Win32ProgramInfo, ReadsTheVersionAndTheFolderOfTheRunningProgram) {
+  const Win32ProgramInfo program;
+  EXPECT_EQ(extras::VersionSuffix(program), " (V1.0.203)");
+  const std::string path = program.ProgramFilePath();
+  ASSERT_TRUE(path.ends_with("tarvio_tests.exe")) << path;
+  Win32Shell shell;
+  test::FakeToolkit toolkit;
+  EXPECT_EQ(extras::Documents(shell, program, toolkit).AppDirectory() + "tarvio_tests.exe", path);
+  // A document that does not exist is not reported: a message box would hold the test
+  // until its time runs out.
+  shell.Open(0, "C:\\gibt-es-nicht\\nirgends\\fehlt.txt", ShowCommand::Normal);
+}
+
+}  // namespace
+}  // namespace tarvio::platform::win32
