@@ -63,7 +63,7 @@ cleanup() {
   # Whatever a failed scenario left running: asked to close as the Task Manager would, then ended.
   for pid in "${pids[@]}"; do
     if kill -0 "$pid" 2>/dev/null; then
-      drv close >/dev/null 2>&1 || true
+      drv post 16 0 0 >/dev/null 2>&1 || true
       for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
       kill "$pid" 2>/dev/null || true
     fi
@@ -142,7 +142,7 @@ RECTS
   done
 
   # The icon: releases and moves show nothing; presses show, and a shown window stays.
-  drv close-titlebar
+  drv post 274 61536 0  # the title bar's close
   drv wait-visible 0 5000 || fail "title bar close did not hide"
   drv no-box 200 || fail "title bar close asked something"
   drv post 1024 0 514
@@ -169,6 +169,15 @@ TABLE
     drv click 1005
     drv wait-visible 1 5000 info || fail "no info dialog"
     expect "info focus, $opening opening" "10" "$(drv focus info)"
+    [ $opening = second ] || while read -r id want; do
+      expect "info rect $id" "$want" "$(drv rect "$id" info)"
+    done <<'RECTS'
+1 8 8 109 409
+2 128 8 489 361
+10 128 380 97 37
+11 236 380 133 37
+13 524 380 97 37
+RECTS
     drv click 13 info
     drv wait-gone 5000 info || fail "info dialog stays"
   done
@@ -216,8 +225,8 @@ unknown_entries_do_not_stop_the_clock)
   drv wait-box 0 >/dev/null || fail "the report is gone"
   drv press-box 1
   expect "second report" "$(report "$today_day" 09:30 Nirgends)" "$(drv wait-box 5000)"
-  # The end of the session does not wait for the answer.
-  drv close
+  # The Task Manager's close does not wait for the answer.
+  drv post 16 0 0
   ended "$last_pid"
   ;;
 second_start_and_end_of_session)

@@ -1,7 +1,7 @@
 // tarvio_driver.exe: drives the running tarvio.exe from outside, as a user and Windows
-// would, for the end-to-end scenarios. One command per call (the table below); results
-// on standard output; exit code 0 for success, 1 for a failed wait or a missing window,
-// 2 for bad usage.
+// would, for the end-to-end scenarios. One command per call (the table at the end);
+// results on standard output; exit code 0 for success, 1 for a failed wait or a missing
+// window, 2 for bad usage. A command whose last word is "info" works on the info dialog.
 #include <windows.h>
 
 #include <cstdio>
@@ -15,103 +15,105 @@
 
 namespace {
 
-using tarvio::platform::win32::kFormClassName;
-
-constexpr const char* kProductName = "Tarvio";
-constexpr DWORD kPollMilliseconds = 50;
-constexpr int kMessageBoxTextId = 0xFFFF;
-
-struct Search {
-  const char* className;
-  bool mainWindow;  // the main window is captioned with the product name, the info dialog is not
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  char className[64] = {};
-  char caption[256] = {};
-  GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, caption, sizeof caption);
-  if (std::strcmp(className, search->className) != 0 || (std::strcmp(caption, kProductName) == 0) != search->mainWindow) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
-
-HWND FindTop(const char* className, bool mainWindow) {
-  Search search{className, mainWindow, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-HWND MainWindow() { return FindTop(kFormClassName, true); }
-HWND InfoWindow() { return FindTop(kFormClassName, false); }
-HWND MessageBoxWindow() { return FindTop("#32770", true); }
-
-bool WaitFor(DWORD timeout, const std::function<bool()>& condition) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (condition()) return true;
-    if (GetTickCount() - start >= timeout) return false;
-    Sleep(kPollMilliseconds);
-  }
-}
+using Args = std::vector<std::string>;
 
 [[noreturn]] void Fail(const std::string& what, int code = 1) {
   std::fprintf(stderr, "%s\n", what.c_str());
   std::exit(code);
 }
+int Print(const std::string& text) {
+  std::printf("%s\n", text.c_str());
+  return 0;
+}
+unsigned long Number(const Args& a, std::size_t i) { return std::strtoul(a.at(i).c_str(), nullptr, 0); }
+bool ForInfo(const Args& a) { return !a.empty() && a.back() == "info"; }
 
-std::string Utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-  out.resize(static_cast<std::size_t>(size - 1));
-  return out;
+// The program's forms share one class; the main window is the one captioned "Tarvio".
+struct Search {
+  const char* className;
+  bool mainWindow;
+  HWND found;
+};
+// EnumWindows wants a CALLBACK (stdcall in the 32-bit build), which a lambda is not.
+BOOL CALLBACK Match(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  char name[64] = {}, caption[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  GetWindowTextA(window, caption, sizeof caption);
+  if (std::strcmp(name, search->className) != 0 || (std::strcmp(caption, "Tarvio") == 0) != search->mainWindow) {
+    return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+HWND FindTop(const char* className, bool mainWindow) {
+  Search search{className, mainWindow, nullptr};
+  EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+HWND Find(const Args& a) { return FindTop(tarvio::platform::win32::kFormClassName, !ForInfo(a)); }
+HWND Box() { return FindTop("#32770", true); }
+HWND Window(const Args& a) { return Find(a) ? Find(a) : (Fail("no Tarvio window"), nullptr); }
+HWND Control(const Args& a, std::size_t i, HWND parent) {
+  HWND control = GetDlgItem(parent, static_cast<int>(Number(a, i)));
+  return control ? control : (Fail("no control " + a.at(i)), nullptr);
+}
+
+int WaitFor(unsigned long milliseconds, const std::function<bool()>& condition) {
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
+    if (GetTickCount() - start >= milliseconds) Fail("timeout");
+  }
+  return 0;
 }
 
 // UTF-8 with carriage returns and line feeds shown as \r and \n: the program's German
 // texts compare as written, on one line.
-std::string WindowText(HWND window) {
-  wchar_t buffer[4096] = {};
-  GetWindowTextW(window, buffer, 4096);
+std::string Utf8(const wchar_t* text) {
+  char buffer[8192] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
   std::string out;
-  for (const char c : Utf8(buffer)) out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+  for (const char* c = buffer; *c != '\0'; ++c) out += *c == '\r' ? "\\r" : *c == '\n' ? "\\n" : std::string(1, *c);
   return out;
+}
+std::string Text(HWND window) {
+  wchar_t text[4096] = {};
+  GetWindowTextW(window, text, 4096);
+  return Utf8(text);
 }
 
 bool IsCombo(HWND control) {
-  char className[64] = {};
-  GetClassNameA(control, className, sizeof className);
-  return std::strcmp(className, "ComboBox") == 0;
+  char name[16] = {};
+  GetClassNameA(control, name, sizeof name);
+  return std::strcmp(name, "ComboBox") == 0;
+}
+// Wide calls: Wine hands list texts across processes in UTF-16 whatever was asked.
+std::string Item(HWND control, LRESULT index) {
+  wchar_t text[1024] = {};
+  SendMessageW(control, IsCombo(control) ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(text));
+  return Utf8(text);
 }
 
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-  return info.hwndFocus;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+// Keys and typed characters go where Windows sends them: to the control with the focus.
+int PostToFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND focus = FocusOf(Window({}));
+  PostMessageA(focus ? focus : Window({}), message, wParam, lParam);
+  return 0;
 }
 
-HKEY OpenKey(const std::string& root, const std::string& path, REGSAM access) {
-  if (root != "HKCU" && root != "HKLM") Fail("unknown root " + root, 2);
-  HKEY key = nullptr;
-  RegOpenKeyExA(root == "HKCU" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key);
-  return key;
-}
-
-std::string ReadValue(const std::string& root, const std::string& path, const std::string& name) {
-  HKEY key = OpenKey(root, path, KEY_QUERY_VALUE);
+HKEY Root(const std::string& root) { return root == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+std::string ReadValue(const Args& a) {
   char data[1024] = {};
   DWORD size = sizeof data - 1;
-  const bool found =
-      key != nullptr && RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == 0;
-  if (key != nullptr) RegCloseKey(key);
+  const bool found = RegGetValueA(Root(a.at(0)), a.at(1).c_str(), a.at(2).c_str(), RRF_RT_REG_SZ, nullptr, data,
+                                  &size) == ERROR_SUCCESS;
   return found ? data : "<missing>";
 }
-
 void WriteValue(HKEY root, const std::string& path, const std::string& name, const std::string& text) {
   HKEY key = nullptr;
   if (RegCreateKeyA(root, path.c_str(), &key) != ERROR_SUCCESS) Fail("cannot create " + path);
@@ -119,259 +121,173 @@ void WriteValue(HKEY root, const std::string& path, const std::string& name, con
                  static_cast<DWORD>(text.size() + 1));
   RegCloseKey(key);
 }
-
-void DeleteValue(const std::string& root, const std::string& path, const std::string& name) {
-  if (HKEY key = OpenKey(root, path, KEY_SET_VALUE)) {
-    RegDeleteValueA(key, name.c_str());
-    RegCloseKey(key);
-  }
-}
-
-struct Args {
-  std::vector<std::string> words;
-  const std::string& Text(std::size_t i) const { return words.at(i); }
-  unsigned long Number(std::size_t i) const { return std::strtoul(words.at(i).c_str(), nullptr, 0); }
-  bool Has(std::size_t i) const { return i < words.size(); }
-};
-
-HWND Require(HWND window) {
-  if (window == nullptr) Fail("no Tarvio window");
-  return window;
-}
-HWND Main() { return Require(MainWindow()); }
-// The main window, or the info dialog when the command's last word is "info".
-bool ForInfo(const Args& a) { return !a.words.empty() && a.words.back() == "info"; }
-HWND Find(const Args& a) { return ForInfo(a) ? InfoWindow() : MainWindow(); }
-HWND Target(const Args& a) { return Require(Find(a)); }
-HWND Control(const Args& a, std::size_t at, HWND parent) {
-  HWND control = GetDlgItem(parent, static_cast<int>(a.Number(at)));
-  if (control == nullptr) Fail("no control " + a.Text(at));
-  return control;
-}
-
-std::string ItemText(HWND control, LRESULT index) {
-  const bool combo = IsCombo(control);
-  // Wide calls: Wine hands list texts across processes in UTF-16 whatever was asked.
-  const LRESULT length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-  SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(buffer.data()));
-  return Utf8(buffer.data());
-}
-
-void PostKey(UINT down, UINT up, WPARAM key, LPARAM flags) {
-  HWND focus = FocusOf(Main());
-  HWND target = focus != nullptr ? focus : Main();
-  PostMessageA(target, down, key, 1 | flags);
-  if (up != 0) PostMessageA(target, up, key, static_cast<LPARAM>(0xC0000001u) | flags);
-}
-
-int Print(const std::string& text) {
-  std::printf("%s\n", text.c_str());
-  return 0;
-}
-int Check(bool ok) {
-  if (!ok) Fail("timeout");
+int DeleteValue(HKEY root, const std::string& path, const std::string& name) {
+  RegDeleteKeyValueA(root, path.c_str(), name.c_str());
   return 0;
 }
 
 struct Command {
   const char* name;
   const char* usage;
-  std::size_t minArgs;
+  std::size_t arguments;
   std::function<int(const Args&)> run;
 };
 
-// Every wait polls for its condition with a time limit.
 const std::vector<Command> kCommands = {
-    {"wait-window", "MS [info]", 1, [](const Args& a) { return Check(WaitFor(a.Number(0), [&] { return Find(a) != nullptr; })); }},
-    {"wait-gone", "MS [info]", 1, [](const Args& a) { return Check(WaitFor(a.Number(0), [&] { return Find(a) == nullptr; })); }},
-    {"visible", "[info]", 0, [](const Args& a) { return Print(IsWindowVisible(Target(a)) ? "1" : "0"); }},
+    {"wait-window", "MS [info]", 1, [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) != nullptr; }); }},
+    {"wait-gone", "MS [info]", 1, [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) == nullptr; }); }},
     {"wait-visible", "0|1 MS [info]", 2,
      [](const Args& a) {
-       const bool want = a.Number(0) != 0;
-       return Check(WaitFor(a.Number(1), [&] {
-         HWND window = Find(a);
-         return window != nullptr && (IsWindowVisible(window) != FALSE) == want;
-       }));
+       return WaitFor(Number(a, 1), [&] { return Find(a) && (IsWindowVisible(Find(a)) != FALSE) == (Number(a, 0) != 0); });
      }},
-    // The tray icon's left click, repeated until the window shows. The icon's messages
-    // reach the program once start-up has hooked the window, and a posted message is
-    // handled once it waits for input again: a shown window proves start-up is over.
+    // The icon's left click, repeated until the window shows: its messages reach the
+    // program once start-up has hooked the window and waits for input again.
     {"show", "MS", 1,
      [](const Args& a) {
-       return Check(WaitFor(a.Number(0), [] {
-         HWND window = MainWindow();
-         if (window == nullptr) return false;
-         PostMessageA(window, 1024, 0, WM_LBUTTONDOWN);
-         return WaitFor(300, [window] { return IsWindowVisible(window) != FALSE; });
-       }));
+       return WaitFor(Number(a, 0), [&] {
+         if (Find(a) == nullptr) return false;
+         PostMessageA(Find(a), 1024, 0, WM_LBUTTONDOWN);
+         Sleep(300);
+         return IsWindowVisible(Find(a)) != FALSE;
+       });
      }},
+    {"visible", "[info]", 0, [](const Args& a) { return Print(IsWindowVisible(Window(a)) ? "1" : "0"); }},
+    {"enabled", "[ID]", 0,
+     [](const Args& a) { return Print(IsWindowEnabled(a.empty() ? Window(a) : Control(a, 0, Window({}))) ? "1" : "0"); }},
+    {"caption", "[ID]", 0, [](const Args& a) { return Print(Text(a.empty() ? Window(a) : Control(a, 0, Window({})))); }},
     {"client", "", 0,
-     [](const Args&) {
-       RECT client{};
-       GetClientRect(Main(), &client);
-       return Print(std::to_string(client.right) + " " + std::to_string(client.bottom));
-     }},
-    {"rect", "ID", 1,
      [](const Args& a) {
        RECT r{};
-       GetWindowRect(Control(a, 0, Main()), &r);
-       MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
-       return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
-                    " " + std::to_string(r.bottom - r.top));
+       GetClientRect(Window(a), &r);
+       return Print(std::to_string(r.right) + " " + std::to_string(r.bottom));
      }},
-    {"caption", "[ID]", 0, [](const Args& a) { return Print(WindowText(a.Has(0) ? Control(a, 0, Main()) : Main())); }},
+    // Left, top, width and height of a control within the client area.
+    {"rect", "ID [info]", 1,
+     [](const Args& a) {
+       RECT r{};
+       GetWindowRect(Control(a, 0, Window(a)), &r);
+       MapWindowPoints(nullptr, Window(a), reinterpret_cast<POINT*>(&r), 2);
+       return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+                    std::to_string(r.bottom - r.top));
+     }},
     {"items", "ID", 1,
      [](const Args& a) {
-       HWND control = Control(a, 0, Main());
+       HWND control = Control(a, 0, Window({}));
        const LRESULT count = SendMessageA(control, IsCombo(control) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-       for (LRESULT i = 0; i < count; ++i) Print(ItemText(control, i));
+       for (LRESULT i = 0; i < count; ++i) Print(Item(control, i));
        return 0;
      }},
     {"selection", "ID", 1,
      [](const Args& a) {
-       HWND control = Control(a, 0, Main());
+       HWND control = Control(a, 0, Window({}));
        const LRESULT at = SendMessageA(control, IsCombo(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
-       return Print(std::to_string(at) + " " + (at >= 0 ? ItemText(control, at) : ""));
+       return Print(std::to_string(at) + " " + (at >= 0 ? Item(control, at) : ""));
      }},
-    {"enabled", "[ID]", 0,
-     [](const Args& a) { return Print(IsWindowEnabled(a.Has(0) ? Control(a, 0, Main()) : Main()) ? "1" : "0"); }},
-    // From the control that has the focus, around once.
+    // The control of the window that has the focus (0 for none); the tab order around from it.
+    {"focus", "[info]", 0,
+     [](const Args& a) {
+       HWND focus = FocusOf(Window(a));
+       return Print(std::to_string(focus && IsChild(Window(a), focus) ? GetDlgCtrlID(focus) : 0));
+     }},
     {"taborder", "", 0,
-     [](const Args&) {
-       HWND start = FocusOf(Main());
-       if (start == nullptr) Fail("no focus");
-       HWND at = start;
+     [](const Args& a) {
+       HWND start = FocusOf(Window(a));
+       HWND at = start ? start : (Fail("no focus"), nullptr);
        do {
          Print(std::to_string(GetDlgCtrlID(at)));
-         at = GetNextDlgTabItem(Main(), at, FALSE);
+         at = GetNextDlgTabItem(Window(a), at, FALSE);
        } while (at != nullptr && at != start);
        return 0;
      }},
-    // The control of the window (or the info dialog) that has the focus; 0 for none.
-    {"focus", "[info]", 0,
-     [](const Args& a) {
-       HWND window = Target(a);
-       HWND focus = FocusOf(window);
-       return Print(std::to_string(focus != nullptr && IsChild(window, focus) ? GetDlgCtrlID(focus) : 0));
-     }},
     {"click", "ID [info]", 1,
      [](const Args& a) {
-       HWND window = Target(a);
-       PostMessageA(window, WM_COMMAND, MAKEWPARAM(a.Number(0), BN_CLICKED),
-                    reinterpret_cast<LPARAM>(Control(a, 0, window)));
-       return 0;
+       return PostMessageA(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
+                           reinterpret_cast<LPARAM>(Control(a, 0, Window(a)))) ? 0 : 1;
      }},
     // What a user's pick does: the control changes, then tells its parent.
     {"choose", "ID INDEX", 2,
      [](const Args& a) {
-       HWND control = Control(a, 0, Main());
-       const bool combo = IsCombo(control);
-       SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, a.Number(1), 0);
-       PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(a.Number(0), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
-                    reinterpret_cast<LPARAM>(control));
-       return 0;
+       HWND control = Control(a, 0, Window(a));
+       SendMessageA(control, IsCombo(control) ? CB_SETCURSEL : LB_SETCURSEL, Number(a, 1), 0);
+       return PostMessageA(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), IsCombo(control) ? CBN_SELCHANGE : LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(control)) ? 0 : 1;
      }},
-    {"key", "VK", 1, [](const Args& a) {
-       PostKey(WM_KEYDOWN, WM_KEYUP, a.Number(0), 0);
-       return 0;
+    {"key", "VK", 1,
+     [](const Args& a) {
+       PostToFocus(WM_KEYDOWN, Number(a, 0), 1);
+       return PostToFocus(WM_KEYUP, Number(a, 0), static_cast<LPARAM>(0xC0000001u));
      }},
-    // A typed character for the focused control; with "alt" as Windows sends it while Alt
-    // is held (the context bit set).
+    // A typed character; with "alt" as Windows sends it while Alt is held (the context bit set).
     {"char", "C [alt]", 1,
      [](const Args& a) {
-       const bool alt = a.Has(1) && a.Text(1) == "alt";
-       PostKey(alt ? WM_SYSCHAR : WM_CHAR, 0, static_cast<unsigned char>(a.Text(0)[0]), alt ? 1L << 29 : 0);
-       return 0;
+       const bool alt = a.size() > 1 && a[1] == "alt";
+       return PostToFocus(alt ? WM_SYSCHAR : WM_CHAR, static_cast<unsigned char>(a[0][0]), alt ? 1 | 1L << 29 : 1);
      }},
+    // Any message: 1024 with a mouse message is the icon, 16 (WM_CLOSE) the Task
+    // Manager's close, 274 with 61536 (WM_SYSCOMMAND, SC_CLOSE) the title bar's.
     {"post", "MSG WPARAM LPARAM", 3,
      [](const Args& a) {
-       PostMessageA(Main(), static_cast<UINT>(a.Number(0)), a.Number(1), static_cast<LPARAM>(a.Number(2)));
-       return 0;
-     }},
-    {"close-titlebar", "", 0, [](const Args&) {
-       PostMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-       return 0;
-     }},
-    // What the Task Manager sends to end a program: a bare WM_CLOSE.
-    {"close", "", 0, [](const Args&) {
-       PostMessageA(Main(), WM_CLOSE, 0, 0);
-       return 0;
+       return PostMessageA(Window(a), static_cast<UINT>(Number(a, 0)), Number(a, 1), static_cast<LPARAM>(Number(a, 2))) ? 0 : 1;
      }},
     {"end-session", "", 0,
-     [](const Args&) {
+     [](const Args& a) {
        DWORD_PTR answer = 0;
-       SendMessageTimeoutA(Main(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &answer);
+       SendMessageTimeoutA(Window(a), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &answer);
        Print(std::to_string(answer));
-       SendMessageTimeoutA(Main(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
+       SendMessageTimeoutA(Window(a), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
        return 0;
      }},
     {"wait-box", "MS", 1,
      [](const Args& a) {
-       HWND box = nullptr;
-       Check(WaitFor(a.Number(0), [&box] { return (box = MessageBoxWindow()) != nullptr; }));
-       HWND text = GetDlgItem(box, kMessageBoxTextId);
-       return Print(text != nullptr ? WindowText(text) : "");
+       WaitFor(Number(a, 0), [] { return Box() != nullptr; });
+       return Print(Text(GetDlgItem(Box(), 0xFFFF)));
+     }},
+    {"no-box", "MS", 1,
+     [](const Args& a) {
+       const DWORD start = GetTickCount();
+       while (GetTickCount() - start < Number(a, 0)) {
+         if (Box() != nullptr) Fail("a message box appeared");
+         Sleep(50);
+       }
+       return 0;
      }},
     // Pressed by its identifier: closing the box would answer Cancel under Wine.
     {"press-box", "ID", 1,
      [](const Args& a) {
-       HWND box = MessageBoxWindow();
-       if (box == nullptr) Fail("no message box");
-       PostMessageA(box, WM_COMMAND, MAKEWPARAM(a.Number(0), BN_CLICKED), reinterpret_cast<LPARAM>(Control(a, 0, box)));
-       return Check(WaitFor(5000, [box] { return !IsWindow(box); }));
+       HWND box = Box() ? Box() : (Fail("no message box"), nullptr);
+       PostMessageA(box, WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED), reinterpret_cast<LPARAM>(Control(a, 0, box)));
+       return WaitFor(5000, [box] { return !IsWindow(box); });
      }},
-    {"no-box", "MS", 1,
-     [](const Args& a) {
-       if (WaitFor(a.Number(0), [] { return MessageBoxWindow() != nullptr; })) Fail("a message box appeared");
-       return 0;
-     }},
-    {"reg-get", "ROOT KEY NAME", 3, [](const Args& a) { return Print(ReadValue(a.Text(0), a.Text(1), a.Text(2))); }},
+    {"reg-get", "ROOT KEY NAME", 3, [](const Args& a) { return Print(ReadValue(a)); }},
     {"reg-set", "ROOT KEY NAME TEXT", 4,
      [](const Args& a) {
-       WriteValue(a.Text(0) == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, a.Text(1), a.Text(2), a.Text(3));
+       WriteValue(Root(a[0]), a[1], a[2], a[3]);
        return 0;
      }},
-    {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) {
-       DeleteValue(a.Text(0), a.Text(1), a.Text(2));
-       return 0;
-     }},
+    {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) { return DeleteValue(Root(a[0]), a[1], a[2]); }},
     {"wait-reg", "ROOT KEY NAME TEXT MS", 5,
-     [](const Args& a) {
-       std::string seen;
-       if (WaitFor(a.Number(4), [&] { return (seen = ReadValue(a.Text(0), a.Text(1), a.Text(2))) == a.Text(3); })) return 0;
-       Fail("value is " + seen);
-     }},
-    // A clean dial-up state: the dial-up entries, the current connection in every place
-    // that holds it for the user, the idle time, and no machine-wide default connection.
+     [](const Args& a) { return WaitFor(Number(a, 4), [&] { return ReadValue(a) == a[3]; }); }},
+    // A clean dial-up state: the entries, the current connection in every place that holds
+    // it for the user, the idle time, and no machine-wide default connection.
     {"seed", "INTERNETPROFILE HANGUPTIMER ENTRY...", 2,
      [](const Args& a) {
        constexpr const char* kAutodial = "Software\\Microsoft\\RAS Autodial\\Default";
        RegDeleteTreeA(HKEY_CURRENT_USER, "remoteaccess");
-       for (std::size_t i = 2; i < a.words.size(); ++i) {
-         HKEY key = nullptr;
-         if (RegCreateKeyA(HKEY_CURRENT_USER, ("remoteaccess\\Profile\\" + a.Text(i)).c_str(), &key) == 0) RegCloseKey(key);
-       }
-       WriteValue(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", a.Text(0));
-       WriteValue(HKEY_CURRENT_USER, "remoteaccess", "Default", a.Text(0));
-       WriteValue(HKEY_CURRENT_USER, kAutodial, "DefaultInternet", a.Text(0));
-       WriteValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General", "HangupTimer",
-                  a.Text(1));
-       DeleteValue("HKLM", kAutodial, "DefaultInternet");
-       return 0;
+       for (std::size_t i = 2; i < a.size(); ++i) WriteValue(HKEY_CURRENT_USER, "remoteaccess\\Profile\\" + a[i], "", "");
+       WriteValue(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", a[0]);
+       WriteValue(HKEY_CURRENT_USER, "remoteaccess", "Default", a[0]);
+       WriteValue(HKEY_CURRENT_USER, kAutodial, "DefaultInternet", a[0]);
+       WriteValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General", "HangupTimer", a[1]);
+       return DeleteValue(HKEY_LOCAL_MACHINE, kAutodial, "DefaultInternet");
      }},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Args args;
-  for (int i = 2; i < argc; ++i) args.words.emplace_back(argv[i]);
+  const Args args(argv + (argc > 1 ? 2 : 1), argv + argc);
   for (const Command& command : kCommands) {
-    if (argc >= 2 && command.name == std::string(argv[1]) && args.words.size() >= command.minArgs) {
-      return command.run(args);
-    }
+    if (argc > 1 && command.name == std::string(argv[1]) && args.size() >= command.arguments) return command.run(args);
   }
   for (const Command& command : kCommands) std::fprintf(stderr, "%s %s\n", command.name, command.usage);
   return 2;
