@@ -10,6 +10,9 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 step() { printf '\n==== %s\n' "$*"; }
 
+step "formatting"
+bash scripts/check-format.sh
+
 for preset in native native-asan win64 win32 fuzz; do
   step "build $preset"
   cmake --preset "$preset" >/dev/null

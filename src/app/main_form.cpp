@@ -48,16 +48,16 @@ bool MainForm::Form_Load() {
   form_->AttachList(kWorkdayListId, PrvList[0]);
   form_->AttachList(kWeekendListId, PrvList[1]);
 
-  form_->SetCaption(platform::kProductName);                                   // 2
+  form_->SetCaption(platform::kProductName);                                    // 2
   schedule_.IniFilePath = documents_.AppDirectory() + schedule::kPlanFileName;  // 3
-  dialup::FillHangUpLists(HangUpDelayList, HangUpUnitList);                    // 4
+  dialup::FillHangUpLists(HangUpDelayList, HangUpUnitList);                     // 4
   dialup::LoadSettings(platform_.registry, platform_.phonebook, HangUpDelayList, HangUpUnitList,
                        ProviderList);  // 5, and the plan built from the filled list
   schedule_.RebuildSchedule();
-  ListsReady = true;                                                          // 6
-  niPrivate_.HookWindow(form_->Handle());                                     // 7
+  ListsReady = true;                                                           // 6
+  niPrivate_.HookWindow(form_->Handle());                                      // 7
   niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), platform::kProductName);  // 8
-  form_->Hide();                                                              // 9
+  form_->Hide();                                                               // 9
   CarryOutPendingUnload();
   // Only now: a message box waits for a person, the clock must not.
   ReportUnknownConnections();

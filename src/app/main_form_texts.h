@@ -10,7 +10,7 @@ inline const std::string kAlreadyRunningText = std::string(platform::kProductNam
 
 inline const std::string kExitQuestionText =
     std::string("Wenn Sie ") + platform::kProductName +
-    " jetzt beenden, können Ihre Internetverbindungen nicht mehr überwacht werden!\r\rSoll " +
-    platform::kProductName + " wirklich beendet werden?";
+    " jetzt beenden, können Ihre Internetverbindungen nicht mehr überwacht werden!\r\rSoll " + platform::kProductName +
+    " wirklich beendet werden?";
 
 }  // namespace tarvio::app

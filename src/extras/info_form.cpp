@@ -5,8 +5,8 @@
 
 #include "extras/center_form.h"
 #include "extras/documents.h"
-#include "platform/product.h"
 #include "extras/version_suffix.h"
+#include "platform/product.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 

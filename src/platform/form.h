@@ -18,15 +18,15 @@ enum class ControlKind { Frame, Label, Button, DropDownList, ListBox, Picture, L
 struct ControlSpec {
   int id;  // what the events carry; unique within the form
   ControlKind kind;
-  std::string caption;  // "&" marks the access key
-  int parent;           // id of the containing frame, 0 for the window's client area
+  std::string caption;           // "&" marks the access key
+  int parent;                    // id of the containing frame, 0 for the window's client area
   int left, top, width, height;  // twips, relative to the parent
-  int tabIndex;         // place in the tab order, -1 when it never takes the focus
+  int tabIndex;                  // place in the tab order, -1 when it never takes the focus
   bool disabled;
   std::string toolTip{};
   std::string fontName{};  // empty: the window's default font
   double fontPoints{};
-  int resource{};          // picture: the resource it shows
+  int resource{};  // picture: the resource it shows
 };
 
 // A menu the window defines but never shows: it gives the window no menu bar.
@@ -36,8 +36,8 @@ struct HiddenMenuSpec {
 };
 
 // A control of a layout table: its place in twips, within parent (0: the client area).
-inline ControlSpec MakeControl(int id, ControlKind kind, const char* caption, int parent, int left, int top,
-                               int width, int height, int tabIndex = -1, bool disabled = false) {
+inline ControlSpec MakeControl(int id, ControlKind kind, const char* caption, int parent, int left, int top, int width,
+                               int height, int tabIndex = -1, bool disabled = false) {
   return ControlSpec{.id = id,
                      .kind = kind,
                      .caption = caption,

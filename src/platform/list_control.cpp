@@ -11,9 +11,8 @@ int ListControl::AddItem(const std::string& text) {
   // Plan lines arrive in time order, so the end is the usual place: one comparison.
   const bool belongsAtEnd = items_.empty() || CompareNoCase(items_.back(), text) <= 0;
   if (order_ == Order::Sorted && !belongsAtEnd) {
-    at = std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& a, const std::string& b) {
-      return CompareNoCase(a, b) < 0;
-    });
+    at = std::upper_bound(items_.begin(), items_.end(), text,
+                          [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
   }
   const int index = static_cast<int>(at - items_.begin());
   items_.insert(at, text);

@@ -34,7 +34,8 @@ double LeadingNumber(std::string_view text) {
     number += fraction;
   }
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
   if (error == std::errc::result_out_of_range) {
     // Too large for a double, or so small that it is 0.
     const bool large = whole.find_first_not_of('0') != std::string_view::npos;

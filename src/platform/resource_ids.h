@@ -2,13 +2,13 @@
    (which understands only macros) and the code alike. */
 #pragma once
 
-#define IDI_TARVIO 1         /* 32 x 32 and 16 x 16, 16 colours */
-#define IDI_INFO 2           /* the info dialog's window icon */
-#define IDR_INFO_PICTURE 3   /* the info dialog's JPEG picture (RCDATA) */
+#define IDI_TARVIO 1       /* 32 x 32 and 16 x 16, 16 colours */
+#define IDI_INFO 2         /* the info dialog's window icon */
+#define IDR_INFO_PICTURE 3 /* the info dialog's JPEG picture (RCDATA) */
 /* Button images, kept with the buttons' definitions though plain text buttons never show them. */
-#define IDI_BUTTON_LISTS 10  /* "&Listen aktualisieren", "&Listen bearbeiten", "&Hilfe" */
-#define IDI_BUTTON_LEAVE 11  /* "&Ende", "&Info" */
-#define IDI_BUTTON_HIDE 12   /* "&Ausblenden", 32 x 32 only */
+#define IDI_BUTTON_LISTS 10 /* "&Listen aktualisieren", "&Listen bearbeiten", "&Hilfe" */
+#define IDI_BUTTON_LEAVE 11 /* "&Ende", "&Info" */
+#define IDI_BUTTON_HIDE 12  /* "&Ausblenden", 32 x 32 only */
 
 #ifndef RC_INVOKED
 namespace tarvio::platform {

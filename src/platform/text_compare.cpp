@@ -12,8 +12,8 @@ char32_t FoldCase(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 0x20;
   if (c < 0xC0) return c;
   if (c <= 0xDE && c != 0xD7) return c + 0x20;  // Latin-1: À..Þ except ×
-  if (c == 0x178) return 0xFF;                   // Ÿ
-  if (c >= 0x100 && c <= 0x17F) {                // Latin Extended-A: pairs
+  if (c == 0x178) return 0xFF;                  // Ÿ
+  if (c >= 0x100 && c <= 0x17F) {               // Latin Extended-A: pairs
     const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
     if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F) return c;
     if (oddUpper) return (c % 2 == 1) ? c + 1 : c;
@@ -28,7 +28,9 @@ char32_t FoldCase(char32_t c) {
 // The base letter of a folded Latin-1 letter with a diacritic, for the primary order;
 // "ß" stands for two letters, "ss".
 constexpr std::u32string_view kBase =
-    U"aaaaaaaceeeeiiii" U"dnooooo\u00f7ouuuuy\u00fe" U"y";  // U+00E0..U+00FF
+    U"aaaaaaaceeeeiiii"
+    U"dnooooo\u00f7ouuuuy\u00fe"
+    U"y";  // U+00E0..U+00FF
 
 // Walks a text as the letters that decide the primary order, without allocating: the
 // lists compare names thousands of times per rebuild.

@@ -8,9 +8,9 @@
 namespace tarvio::platform {
 
 enum class MessageStyle {
-  Critical,            // OK, critical-stop icon
-  Exclamation,         // OK, exclamation icon
-  Information,         // OK, information icon
+  Critical,              // OK, critical-stop icon
+  Exclamation,           // OK, exclamation icon
+  Information,           // OK, information icon
   YesNoQuestionNoFirst,  // Yes and No, question icon, No the default button
 };
 enum class Answer { Ok, Yes, No };

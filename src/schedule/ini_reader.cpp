@@ -4,8 +4,8 @@
 
 namespace tarvio::schedule {
 
-std::string IniReader::GetIniString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& fileName) {
+std::string IniReader::GetIniString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    const std::string& fileName) {
   if (!fileName.empty()) LastIniFile = fileName;
   return reader_.GetString(section, key, defaultValue, LastIniFile);
 }

@@ -134,11 +134,14 @@ struct Command {
 };
 
 const std::vector<Command> kCommands = {
-    {"wait-window", "MS [info]", 1, [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) != nullptr; }); }},
-    {"wait-gone", "MS [info]", 1, [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) == nullptr; }); }},
+    {"wait-window", "MS [info]", 1,
+     [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) != nullptr; }); }},
+    {"wait-gone", "MS [info]", 1,
+     [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) == nullptr; }); }},
     {"wait-visible", "0|1 MS [info]", 2,
      [](const Args& a) {
-       return WaitFor(Number(a, 1), [&] { return Find(a) && (IsWindowVisible(Find(a)) != FALSE) == (Number(a, 0) != 0); });
+       return WaitFor(Number(a, 1),
+                      [&] { return Find(a) && (IsWindowVisible(Find(a)) != FALSE) == (Number(a, 0) != 0); });
      }},
     // The icon's left click, repeated until the window shows: its messages reach the
     // program once start-up has hooked the window and waits for input again.
@@ -153,8 +156,11 @@ const std::vector<Command> kCommands = {
      }},
     {"visible", "[info]", 0, [](const Args& a) { return Print(IsWindowVisible(Window(a)) ? "1" : "0"); }},
     {"enabled", "[ID]", 0,
-     [](const Args& a) { return Print(IsWindowEnabled(a.empty() ? Window(a) : Control(a, 0, Window({}))) ? "1" : "0"); }},
-    {"caption", "[ID]", 0, [](const Args& a) { return Print(Text(a.empty() ? Window(a) : Control(a, 0, Window({})))); }},
+     [](const Args& a) {
+       return Print(IsWindowEnabled(a.empty() ? Window(a) : Control(a, 0, Window({}))) ? "1" : "0");
+     }},
+    {"caption", "[ID]", 0,
+     [](const Args& a) { return Print(Text(a.empty() ? Window(a) : Control(a, 0, Window({})))); }},
     {"client", "", 0,
      [](const Args& a) {
        RECT r{};
@@ -167,8 +173,8 @@ const std::vector<Command> kCommands = {
        RECT r{};
        GetWindowRect(Control(a, 0, Window(a)), &r);
        MapWindowPoints(nullptr, Window(a), reinterpret_cast<POINT*>(&r), 2);
-       return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
-                    std::to_string(r.bottom - r.top));
+       return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+                    " " + std::to_string(r.bottom - r.top));
      }},
     {"items", "ID", 1,
      [](const Args& a) {
@@ -202,15 +208,20 @@ const std::vector<Command> kCommands = {
     {"click", "ID [info]", 1,
      [](const Args& a) {
        return PostMessageA(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
-                           reinterpret_cast<LPARAM>(Control(a, 0, Window(a)))) ? 0 : 1;
+                           reinterpret_cast<LPARAM>(Control(a, 0, Window(a))))
+                  ? 0
+                  : 1;
      }},
     // What a user's pick does: the control changes, then tells its parent.
     {"choose", "ID INDEX", 2,
      [](const Args& a) {
        HWND control = Control(a, 0, Window(a));
        SendMessageA(control, IsCombo(control) ? CB_SETCURSEL : LB_SETCURSEL, Number(a, 1), 0);
-       return PostMessageA(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), IsCombo(control) ? CBN_SELCHANGE : LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(control)) ? 0 : 1;
+       return PostMessageA(Window(a), WM_COMMAND,
+                           MAKEWPARAM(Number(a, 0), IsCombo(control) ? CBN_SELCHANGE : LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(control))
+                  ? 0
+                  : 1;
      }},
     {"key", "VK", 1,
      [](const Args& a) {
@@ -227,7 +238,9 @@ const std::vector<Command> kCommands = {
     // Manager's close, 274 with 61536 (WM_SYSCOMMAND, SC_CLOSE) the title bar's.
     {"post", "MSG WPARAM LPARAM", 3,
      [](const Args& a) {
-       return PostMessageA(Window(a), static_cast<UINT>(Number(a, 0)), Number(a, 1), static_cast<LPARAM>(Number(a, 2))) ? 0 : 1;
+       return PostMessageA(Window(a), static_cast<UINT>(Number(a, 0)), Number(a, 1), static_cast<LPARAM>(Number(a, 2)))
+                  ? 0
+                  : 1;
      }},
     {"end-session", "", 0,
      [](const Args& a) {
@@ -255,7 +268,8 @@ const std::vector<Command> kCommands = {
     {"press-box", "ID", 1,
      [](const Args& a) {
        HWND box = Box() ? Box() : (Fail("no message box"), nullptr);
-       PostMessageA(box, WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED), reinterpret_cast<LPARAM>(Control(a, 0, box)));
+       PostMessageA(box, WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
+                    reinterpret_cast<LPARAM>(Control(a, 0, box)));
        return WaitFor(5000, [box] { return !IsWindow(box); });
      }},
     {"reg-get", "ROOT KEY NAME", 3, [](const Args& a) { return Print(ReadValue(a)); }},
@@ -273,11 +287,13 @@ const std::vector<Command> kCommands = {
      [](const Args& a) {
        constexpr const char* kAutodial = "Software\\Microsoft\\RAS Autodial\\Default";
        RegDeleteTreeA(HKEY_CURRENT_USER, "remoteaccess");
-       for (std::size_t i = 2; i < a.size(); ++i) WriteValue(HKEY_CURRENT_USER, "remoteaccess\\Profile\\" + a[i], "", "");
+       for (std::size_t i = 2; i < a.size(); ++i)
+         WriteValue(HKEY_CURRENT_USER, "remoteaccess\\Profile\\" + a[i], "", "");
        WriteValue(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", a[0]);
        WriteValue(HKEY_CURRENT_USER, "remoteaccess", "Default", a[0]);
        WriteValue(HKEY_CURRENT_USER, kAutodial, "DefaultInternet", a[0]);
-       WriteValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General", "HangupTimer", a[1]);
+       WriteValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General",
+                  "HangupTimer", a[1]);
        return DeleteValue(HKEY_LOCAL_MACHINE, kAutodial, "DefaultInternet");
      }},
 };

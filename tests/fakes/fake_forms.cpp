@@ -38,8 +38,7 @@ void FakeForm::RequestClose(platform::CloseCause cause) {
   --factory_.openForms;
 }
 
-std::unique_ptr<platform::Form> FakeFormFactory::Create(const platform::FormSpec& spec,
-                                                        platform::FormEvents& events) {
+std::unique_ptr<platform::Form> FakeFormFactory::Create(const platform::FormSpec& spec, platform::FormEvents& events) {
   auto form = std::make_unique<FakeForm>(spec, events, *this, next_);
   next_ += 0x10;
   forms.push_back(form.get());

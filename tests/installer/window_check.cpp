@@ -65,8 +65,7 @@ int main(int argc, char** argv) {
 
   DWORD process_id = 0;
   GetWindowThreadProcessId(window, &process_id);
-  Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE,
-                             FALSE, process_id));
+  Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process_id));
   if (process.value == nullptr) {
     std::printf("window \"%s\" found, but its process %lu cannot be opened\n", title,
                 static_cast<unsigned long>(process_id));

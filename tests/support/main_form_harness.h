@@ -26,8 +26,8 @@ struct MainFormHarness {
   FakeProgramInfo program;
   FakeInstanceCheck instance;
   FakePhonebook phonebook;
-  app::MainForm form{{registry, profile, clock, toolkit, forms, screen, notifyIcon, hook, shell, program, instance,
-                      phonebook}};
+  app::MainForm form{
+      {registry, profile, clock, toolkit, forms, screen, notifyIcon, hook, shell, program, instance, phonebook}};
 
   MainFormHarness() {
     hook.procedures[0x1000] = kOriginalProcedure;  // the first window the factory makes

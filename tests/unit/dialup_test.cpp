@@ -20,7 +20,8 @@ using Texts = std::vector<std::string>;
 constexpr const char* kInternetProfile = "HKCU\\remoteaccess\\InternetProfile";
 constexpr const char* kUserDefault = "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet";
 constexpr const char* kMachineDefault = "HKLM\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet";
-constexpr const char* kHangupTimer = "HKLM\\System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General\\HangupTimer";
+constexpr const char* kHangupTimer =
+    "HKLM\\System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General\\HangupTimer";
 
 // The lists wired to their handlers as the main window wires them.
 class DialUp : public ::testing::Test {
@@ -59,10 +60,10 @@ TEST_F(DialUp, ShowsTheStoredIdleTimeInSecondsUpTo90ElseInMinutes) {
     std::optional<std::string> stored;
     HangUpSelection shown;
   } rows[] = {
-      {std::nullopt, {-1, 0}}, {"   ", {-1, 0}},    {"abc", {-1, 0}},   {"0", {-1, 0}},     {"0.5", {-1, 0}},
-      {"-5", {-1, 0}},         {"3000000000", {-1, 0}}, {"1", {0, 0}},  {"1e400", {0, 0}},  {"60", {59, 0}},
-      {"89.5", {89, 0}},       {"90", {89, 0}},   {"91", {1, 1}},     {"120", {1, 1}},    {"150", {1, 1}},
-      {"210", {3, 1}},         {"5400", {89, 1}}, {"5430", {89, 1}},  {"99999", {89, 1}},
+      {std::nullopt, {-1, 0}}, {"   ", {-1, 0}},        {"abc", {-1, 0}},  {"0", {-1, 0}},     {"0.5", {-1, 0}},
+      {"-5", {-1, 0}},         {"3000000000", {-1, 0}}, {"1", {0, 0}},     {"1e400", {0, 0}},  {"60", {59, 0}},
+      {"89.5", {89, 0}},       {"90", {89, 0}},         {"91", {1, 1}},    {"120", {1, 1}},    {"150", {1, 1}},
+      {"210", {3, 1}},         {"5400", {89, 1}},       {"5430", {89, 1}}, {"99999", {89, 1}},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(HangUpSelectionFromText(row.stored), row.shown) << row.stored.value_or("(missing)");
@@ -104,9 +105,13 @@ TEST_F(DialUp, SelectsTheCurrentConnectionFromTheFirstPlaceThatNamesAnEntry) {
     std::optional<std::string> internetProfile, userDefault, machineDefault;
     int selected;
   } rows[] = {
-      {"beta", "Alpha", "Gamma", 1},       {"   ", "alpha", "Gamma", 0},   {std::nullopt, std::nullopt, "GAMMA", 2},
-      {"Delta", "Epsilon", "Gamma", 2},    {std::nullopt, "Gamma", std::nullopt, 2},
-      {"Delta", std::nullopt, std::nullopt, -1}, {std::nullopt, std::nullopt, std::nullopt, -1},
+      {"beta", "Alpha", "Gamma", 1},
+      {"   ", "alpha", "Gamma", 0},
+      {std::nullopt, std::nullopt, "GAMMA", 2},
+      {"Delta", "Epsilon", "Gamma", 2},
+      {std::nullopt, "Gamma", std::nullopt, 2},
+      {"Delta", std::nullopt, std::nullopt, -1},
+      {std::nullopt, std::nullopt, std::nullopt, -1},
   };
   for (const auto& row : rows) {
     test::FakeRegistry fresh;
@@ -117,8 +122,8 @@ TEST_F(DialUp, SelectsTheCurrentConnectionFromTheFirstPlaceThatNamesAnEntry) {
     if (row.userDefault) registry.values[kUserDefault] = *row.userDefault;
     if (row.machineDefault) registry.values[kMachineDefault] = *row.machineDefault;
     StartUp();
-    EXPECT_EQ(providerList.ListIndex(), row.selected) << row.internetProfile.value_or("-") << " "
-                                                      << row.userDefault.value_or("-");
+    EXPECT_EQ(providerList.ListIndex(), row.selected)
+        << row.internetProfile.value_or("-") << " " << row.userDefault.value_or("-");
     EXPECT_TRUE(registry.writes.empty());
   }
 }

@@ -119,8 +119,13 @@ class NoEvents : public platform::FormEvents {
 
 // A bare form of the given client size, in twips.
 platform::FormSpec OfSize(int width, int height) {
-  return {.caption = "", .clientWidth = width, .clientHeight = height, .minimizeBox = false, .icon = 0,
-          .timerMilliseconds = 0, .initialFocus = 0};
+  return {.caption = "",
+          .clientWidth = width,
+          .clientHeight = height,
+          .minimizeBox = false,
+          .icon = 0,
+          .timerMilliseconds = 0,
+          .initialFocus = 0};
 }
 
 TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
@@ -129,7 +134,8 @@ TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
     int offset;
   } rows[] = {{10000, 9500, 250}, {10001, 9500, 250}, {9500, 9801, -150}, {100, 97.5, 1},
               {100, 96.5, 2},     {100, 100, 0},      {0, 3, -1},         {5e9, 0, 0}};
-  for (const auto& row : rows) EXPECT_EQ(CenterOffset(row.screen, row.form), row.offset) << row.screen << " - " << row.form;
+  for (const auto& row : rows)
+    EXPECT_EQ(CenterOffset(row.screen, row.form), row.offset) << row.screen << " - " << row.form;
 }
 
 // Pixels count with each direction's own twips per pixel; a screen of at most 640 x 480

@@ -17,7 +17,8 @@ using platform::CloseCause;
 using Texts = std::vector<std::string>;
 using Request = FakeNotifyIcon::Request;
 
-constexpr const char* kHangupTimer = "HKLM\\System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General\\HangupTimer";
+constexpr const char* kHangupTimer =
+    "HKLM\\System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General\\HangupTimer";
 
 Texts Items(const platform::ListControl& list) {
   Texts items;
@@ -52,8 +53,10 @@ TEST_F(MainForm, StartUpFillsEveryListHidesAndWritesNothing) {
   EXPECT_TRUE(h.registry.writes.empty());
   EXPECT_TRUE(h.toolkit.boxes.empty());
   const std::vector<std::pair<int, const platform::ListControl*>> attached = {
-      {app::kProviderListId, &h.form.ProviderList}, {app::kHangUpDelayListId, &h.form.HangUpDelayList},
-      {app::kHangUpUnitListId, &h.form.HangUpUnitList}, {app::kWorkdayListId, &h.form.PrvList[0]},
+      {app::kProviderListId, &h.form.ProviderList},
+      {app::kHangUpDelayListId, &h.form.HangUpDelayList},
+      {app::kHangUpUnitListId, &h.form.HangUpUnitList},
+      {app::kWorkdayListId, &h.form.PrvList[0]},
       {app::kWeekendListId, &h.form.PrvList[1]}};
   for (const auto& [id, list] : attached) EXPECT_EQ(main.AttachedList(id), list) << id;
   // Hooked before the icon is added: the add request names the hooked window.
@@ -99,9 +102,9 @@ TEST_F(MainForm, TheClockAppliesThePlanHiddenOrNot) {
   Load();
   h.registry.values["HKLM\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet"] = "Firmennetz";
   h.Main().Tick();
-  EXPECT_EQ(h.registry.writes, (Texts{"HKCU\\remoteaccess\\InternetProfile=Nachttarif",
-                                      "HKCU\\remoteaccess\\Default=Nachttarif",
-                                      "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet=Nachttarif"}));
+  EXPECT_EQ(h.registry.writes,
+            (Texts{"HKCU\\remoteaccess\\InternetProfile=Nachttarif", "HKCU\\remoteaccess\\Default=Nachttarif",
+                   "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet=Nachttarif"}));
   h.clock.now.weekday = 6;  // Saturday: the weekend plan
   h.Main().Tick();
   EXPECT_EQ(h.InternetProfile(), "Abendtarif");
@@ -160,7 +163,7 @@ TEST_F(MainForm, InfoHelpAndTheEditorOpenTheirDocuments) {
   Click(app::kBtnHelp);
   Click(app::kBtnEditPlan);
   for (const int index : {0, 1, 7, 8, 9, 11, -1}) Click(index);  // no such buttons
-  ASSERT_EQ(h.forms.forms.size(), 2u);  // one info dialog, however often asked for
+  ASSERT_EQ(h.forms.forms.size(), 2u);                           // one info dialog, however often asked for
   EXPECT_EQ(h.forms.forms[1]->Shows(), 2);
   EXPECT_EQ(h.shell.opened, Texts{std::to_string(h.Main().Handle()) + " C:\\Programme\\Tarvio\\hilfe.htm (10)"});
   EXPECT_EQ(h.shell.started, Texts{"notepad.exe C:\\Programme\\Tarvio\\Provider.INI (1)"});

@@ -84,17 +84,27 @@ TEST(TextCompare, EqualsWithoutRegardToCaseInEveryAlphabetTheNamesUse) {
     const char *a, *b;
     bool equal;
   } rows[] = {
-      {"DayLine", "dayline", true},  {"ÀÄÖÜÞ Ärger", "àäöüþ äRGER", true}, {"Ÿ", "ÿ", true},
-      {"ĀĂĄŊ", "āăąŋ", true},         {"ĹĻĽŇ ŹŻŽ", "ĺļľň źżž", true},      {"ΑΩΫ", "αωϋ", true},
-      {"ЖЯ ЀЏ", "жя ѐџ", true},       {"Ärger", "Arger", false},           {"×", "÷", false},
-      {"Σ", "ς", false},              {"İ ı", "i i", false},                {"Beta", "Bet", false},
-      {"", " ", false},               {"\xC3", "\xC3\xA4", false},          {"\xFF\xC3", "\xFF\xC3", true},
+      {"DayLine", "dayline", true},
+      {"ÀÄÖÜÞ Ärger", "àäöüþ äRGER", true},
+      {"Ÿ", "ÿ", true},
+      {"ĀĂĄŊ", "āăąŋ", true},
+      {"ĹĻĽŇ ŹŻŽ", "ĺļľň źżž", true},
+      {"ΑΩΫ", "αωϋ", true},
+      {"ЖЯ ЀЏ", "жя ѐџ", true},
+      {"Ärger", "Arger", false},
+      {"×", "÷", false},
+      {"Σ", "ς", false},
+      {"İ ı", "i i", false},
+      {"Beta", "Bet", false},
+      {"", " ", false},
+      {"\xC3", "\xC3\xA4", false},
+      {"\xFF\xC3", "\xFF\xC3", true},
   };
   for (const auto& row : rows) EXPECT_EQ(EqualsNoCase(row.a, row.b), row.equal) << row.a << " / " << row.b;
 }
 
 TEST(TextCompare, OrdersAlphabeticallyWithDiacriticsBesideTheirBaseLetter) {
-  const Texts ordered = {"",      "abc",   "abcd",   "Apfel", "Ärger", "Birne", "Etage", "Éte",
+  const Texts ordered = {"",        "abc",    "abcd",   "Apfel", "Ärger", "Birne",  "Etage",   "Éte",
                          "Strasse", "Straße", "Strasz", "zebra", "Ωmega", "Яблоко", "\xE2\x82"};
   for (std::size_t i = 0; i + 1 < ordered.size(); ++i) {
     EXPECT_LT(CompareNoCase(ordered[i], ordered[i + 1]), 0) << ordered[i] << " < " << ordered[i + 1];
@@ -113,7 +123,9 @@ TEST(Utf8, DecodesEverySequenceLengthAndTakesBrokenBytesOneByOne) {
       {"\xE2\x82\xAC", {0x20AC}},
       {"\xF0\x9F\x98\x80", {0x1F600}},
       {"\xF0\x9F\x98", {kInvalidUtf8Byte + 0xF0, kInvalidUtf8Byte + 0x9F, kInvalidUtf8Byte + 0x98}},
-      {"\xC3" "a", {kInvalidUtf8Byte + 0xC3, U'a'}},
+      {"\xC3"
+       "a",
+       {kInvalidUtf8Byte + 0xC3, U'a'}},
       {"\xF8\x80", {kInvalidUtf8Byte + 0xF8, kInvalidUtf8Byte + 0x80}},
   };
   for (const auto& row : rows) {
@@ -135,12 +147,29 @@ TEST(Numbers, ReadTheNumberATextBeginsWith) {
     std::string text;
     double number;
   } rows[] = {
-      {"300", 300},     {"  150", 150},  {"\t45", 45},    {"89.5", 89.5}, {".5", 0.5},   {"5.", 5},
-      {"-12", -12},     {"+7", 7},       {"12abc", 12},   {"1e400", 1},   {"3 4", 3},    {"", 0},
-      {"   ", 0},       {"abc", 0},      {"-", 0},        {".", 0},       {"- 5", 0},    {"007", 7},
-      {"1.2.3", 1.2},   {std::string(400, '9'), std::numeric_limits<double>::infinity()},
+      {"300", 300},
+      {"  150", 150},
+      {"\t45", 45},
+      {"89.5", 89.5},
+      {".5", 0.5},
+      {"5.", 5},
+      {"-12", -12},
+      {"+7", 7},
+      {"12abc", 12},
+      {"1e400", 1},
+      {"3 4", 3},
+      {"", 0},
+      {"   ", 0},
+      {"abc", 0},
+      {"-", 0},
+      {".", 0},
+      {"- 5", 0},
+      {"007", 7},
+      {"1.2.3", 1.2},
+      {std::string(400, '9'), std::numeric_limits<double>::infinity()},
       {"-" + std::string(400, '9'), -std::numeric_limits<double>::infinity()},
-      {"0." + std::string(400, '0') + "1", 0},  {std::string(400, '0') + "42", 42},
+      {"0." + std::string(400, '0') + "1", 0},
+      {std::string(400, '0') + "42", 42},
   };
   for (const auto& row : rows) EXPECT_EQ(LeadingNumber(row.text), row.number) << '"' << row.text << '"';
 }

@@ -52,9 +52,11 @@ class Plan : public ::testing::Test {
     std::string changes;
     std::int16_t last = -2;
     for (int minute = 0; minute < 1440; ++minute) {
-      const std::int16_t cell = schedule.ProviderPlan[static_cast<std::size_t>(day)][static_cast<std::size_t>(minute / 60)]
-                                                     [static_cast<std::size_t>(minute % 60)];
-      if (cell != last) changes += (minute > 0 ? ", " : "") + TimeKey(minute / 60, minute % 60) + " " + std::to_string(cell);
+      const std::int16_t cell =
+          schedule.ProviderPlan[static_cast<std::size_t>(day)][static_cast<std::size_t>(minute / 60)]
+                               [static_cast<std::size_t>(minute % 60)];
+      if (cell != last)
+        changes += (minute > 0 ? ", " : "") + TimeKey(minute / 60, minute % 60) + " " + std::to_string(cell);
       last = cell;
     }
     return changes;
@@ -174,8 +176,8 @@ TEST_F(Plan, TheClockSelectsTheDueConnectionOncePerChange) {
   for (const auto& [hour, minute] : {std::pair{24, 0}, std::pair{-1, 0}, std::pair{0, 60}, std::pair{0, -1}}) {
     TickAt(kSaturday, hour, minute);  // a clock outside the day is ignored
   }
-  EXPECT_EQ(selections, (Texts{"1 08:00:3 DayLine", "5 23:59:55 EveningLine", "6 00:00:0 Weekend",
-                               "6 00:00:5 Weekend", "1 18:00:0 EveningLine"}));
+  EXPECT_EQ(selections, (Texts{"1 08:00:3 DayLine", "5 23:59:55 EveningLine", "6 00:00:0 Weekend", "6 00:00:5 Weekend",
+                               "1 18:00:0 EveningLine"}));
   EXPECT_EQ(schedule.CurrentPlanIndex, 1);
   const int readings = clock.readings;
   TickAt(kMonday, 18, 0, 5);
@@ -210,8 +212,9 @@ TEST_F(Plan, WhileARebuildRunsTheClockKeepsToTheOldTable) {
 // A week of ticks every five seconds over a realistic plan: the connection changes at
 // the first tick of each due minute, and at no other time.
 TEST_F(Plan, AWholeWeekSwitchesExactlyAsPlanned) {
-  Rebuild("[Werktags]\n00:00=NightLine\n07:30=DayLine\n12:00=dayline\n18:00=EveningLine\n22:00=NightLine\n"
-          "[Wochenende]\n10:00=Weekend\n20:00=NightLine\n");
+  Rebuild(
+      "[Werktags]\n00:00=NightLine\n07:30=DayLine\n12:00=dayline\n18:00=EveningLine\n22:00=NightLine\n"
+      "[Wochenende]\n10:00=Weekend\n20:00=NightLine\n");
   for (const int weekday : {kMonday, 2, 3, 4, kFriday, kSaturday, kSunday}) {
     for (int second = 0; second < 86400; second += 5) TickAt(weekday, second / 3600, second / 60 % 60, second % 60);
   }

@@ -17,17 +17,20 @@ TEST(Win32ProfileReader, ReadsValuesByTheSystemsRules) {
       "10:00=\"quoted name\"\r\n"
       "11:00='single'\r\n"
       "12:00=\r\n"
-      "13:00=N\xE4" "chte\r\n"
-      "14:00=" + std::string(40000, 'x') + "\r\n"
+      "13:00=N\xE4"
+      "chte\r\n"
+      "14:00=" +
+      std::string(40000, 'x') +
+      "\r\n"
       "[Wochenende]\r\n"
       "08:00=Weekend\r\n");
   Win32ProfileReader reader;
   const struct {
     const char *section, *key, *value;
   } rows[] = {
-      {"Werktags", "08:00", "DayLine"},    {"WERKTAGS", "09:00", "day line"},  {"Werktags", "10:00", "quoted name"},
-      {"Werktags", "11:00", "single"},     {"Werktags", "12:00", ""},          {"Werktags", "13:00", "Nächte"},
-      {"Wochenende", "08:00", "Weekend"},  {"Wochenende", "09:00", "default"}, {"Sonstwo", "08:00", "default"},
+      {"Werktags", "08:00", "DayLine"},   {"WERKTAGS", "09:00", "day line"},  {"Werktags", "10:00", "quoted name"},
+      {"Werktags", "11:00", "single"},    {"Werktags", "12:00", ""},          {"Werktags", "13:00", "Nächte"},
+      {"Wochenende", "08:00", "Weekend"}, {"Wochenende", "09:00", "default"}, {"Sonstwo", "08:00", "default"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(reader.GetString(row.section, row.key, "default", file.Path()), row.value) << row.section << row.key;

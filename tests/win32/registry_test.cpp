@@ -75,7 +75,8 @@ TEST(Win32Registry, WritesTextWithItsZeroAndCreatesTheWholePath) {
 TEST(Win32Registry, ListsTheNamesOfTheSubkeys) {
   const test::ScratchKey scratch;
   Win32Registry registry;
-  for (const char* name : {"Beta", "alpha", "Gamma"}) Store(scratch.Path() + "\\Profile\\" + name + "\\x", "v", REG_SZ, "");
+  for (const char* name : {"Beta", "alpha", "Gamma"})
+    Store(scratch.Path() + "\\Profile\\" + name + "\\x", "v", REG_SZ, "");
   std::vector<std::string> names = registry.SubKeyNames(kUser, scratch.Path() + "\\Profile");
   std::sort(names.begin(), names.end());  // Windows promises no order (Wine sorts)
   EXPECT_EQ(names, (std::vector<std::string>{"Beta", "Gamma", "alpha"}));

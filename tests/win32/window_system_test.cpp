@@ -63,8 +63,7 @@ TEST(Win32WindowHook, TheIconsMessagesStayWithTheHookAndOthersReachTheOldProcedu
   tray.UnhookWindow();
   EXPECT_EQ(window.CurrentProcedure(), ProbeWindow::OwnProcedure());
   EXPECT_EQ(window.Send(1024, 0, 513), ProbeWindow::kAnswer);
-  EXPECT_EQ(window.ReceivedAtLeast(1024),
-            (std::vector<ProbeWindow::Received>{{1029, 0xBEEF, -3}, {1024, 0, 513}}));
+  EXPECT_EQ(window.ReceivedAtLeast(1024), (std::vector<ProbeWindow::Received>{{1029, 0xBEEF, -3}, {1024, 0, 513}}));
   EXPECT_EQ(shown, 4);
 }
 

@@ -17,9 +17,7 @@ void FormListView::ItemInserted(int index, const std::string& text) {
                reinterpret_cast<LPARAM>(ansi.c_str()));
 }
 
-void FormListView::ItemsCleared() {
-  SendMessageA(Hwnd(control_), dropDown_ ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-}
+void FormListView::ItemsCleared() { SendMessageA(Hwnd(control_), dropDown_ ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0); }
 
 void FormListView::SelectionShown(int index) {
   // Neither message notifies the parent, so showing a selection never re-enters the list.

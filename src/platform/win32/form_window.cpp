@@ -9,8 +9,8 @@
 
 #include "platform/list_control.h"
 #include "platform/screen.h"
-#include "platform/win32/form_class.h"
 #include "platform/win32/ansi.h"
+#include "platform/win32/form_class.h"
 #include "platform/win32/form_list_view.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/win32_screen.h"
@@ -115,7 +115,8 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
     };
     resources_->bigIcon = load(SM_CXICON, SM_CYICON);
     resources_->smallIcon = load(SM_CXSMICON, SM_CYSMICON);
-    if (resources_->bigIcon) SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_->bigIcon.Get()));
+    if (resources_->bigIcon)
+      SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_->bigIcon.Get()));
     if (resources_->smallIcon) {
       SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_->smallIcon.Get()));
     }
@@ -222,9 +223,9 @@ void Win32Form::CreateControl(const ControlSpec& control) {
   if (control.disabled) style |= WS_DISABLED;
   const int createHeight = control.kind == ControlKind::DropDownList ? height * kDropDownRows : height;
   const std::string caption = ToAnsi(control.caption);
-  HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, x, y, width, createHeight, Hwnd(window_),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr),
-                                nullptr);
+  HWND window =
+      CreateWindowExA(exStyle, className, caption.c_str(), style, x, y, width, createHeight, Hwnd(window_),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr), nullptr);
   if (window == nullptr) return;
   // Created last, placed last: keep the creation order as the z-order.
   SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -29,7 +29,8 @@ std::vector<std::string> Enumerate(DWORD recordSize) {
       std::memcpy(buffer.data() + at, &recordSize, sizeof recordSize);
     }
     bytes = static_cast<DWORD>(buffer.size());
-    const DWORD result = RasEnumEntriesA(nullptr, nullptr, reinterpret_cast<LPRASENTRYNAMEA>(buffer.data()), &bytes, &count);
+    const DWORD result =
+        RasEnumEntriesA(nullptr, nullptr, reinterpret_cast<LPRASENTRYNAMEA>(buffer.data()), &bytes, &count);
     if (result == ERROR_BUFFER_TOO_SMALL && bytes > buffer.size()) {
       buffer.assign((bytes + recordSize - 1) / recordSize * recordSize, 0);
       continue;

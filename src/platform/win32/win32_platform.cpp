@@ -39,8 +39,8 @@ Win32Platform::~Win32Platform() = default;
 
 PlatformBundle Win32Platform::Bundle() {
   BackEnds& b = *backEnds_;
-  return {b.registry, b.profileReader, b.clock,      b.toolkit,     b.formFactory,   b.screen,
-          b.notifyIcon, b.windowHook,  b.shell,      b.programInfo, b.instanceCheck, b.phonebook};
+  return {b.registry,   b.profileReader, b.clock, b.toolkit,     b.formFactory,   b.screen,
+          b.notifyIcon, b.windowHook,    b.shell, b.programInfo, b.instanceCheck, b.phonebook};
 }
 
 int Win32Platform::Run(bool started) {

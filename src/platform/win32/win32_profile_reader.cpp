@@ -14,8 +14,8 @@ constexpr DWORD kValueBufferSize = 32767;
 
 }  // namespace
 
-std::string Win32ProfileReader::GetString(std::string_view section, std::string_view key,
-                                          std::string_view defaultValue, std::string_view fileName) {
+std::string Win32ProfileReader::GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                          std::string_view fileName) {
   buffer_.resize(kValueBufferSize);
   const DWORD copied =
       GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), ToAnsi(defaultValue).c_str(),

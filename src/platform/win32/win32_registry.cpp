@@ -33,8 +33,8 @@ std::optional<std::string> Win32Registry::GetString(RegistryRoot root, std::stri
   // One read into a buffer of L + 1 bytes, L the longest value data of the key: sized from
   // the key's own information, so one read always suffices.
   DWORD longest = 0;
-  RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest,
-                   nullptr, nullptr);
+  RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
+                   nullptr);
   longest = std::min(longest, kMaxValueBytes);
   std::string buffer(std::size_t{longest} + 1, ' ');
   DWORD type = REG_NONE;

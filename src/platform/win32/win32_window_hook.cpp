@@ -32,8 +32,7 @@ WindowProcedure Win32WindowHook::SetWindowProcedure(WindowHandle window, WindowP
 }
 
 std::intptr_t Win32WindowHook::CallWindowProcedure(WindowProcedure procedure, WindowHandle window,
-                                                   std::uint32_t message, std::uintptr_t wParam,
-                                                   std::intptr_t lParam) {
+                                                   std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
   const HWND hwnd = reinterpret_cast<HWND>(window);
   // Without a saved procedure (the hook failed) the window still needs default handling.
   if (procedure == 0) return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -65,8 +65,8 @@ void BM_TickThatSwitches(benchmark::State& state) {
     minute = (minute + 1) % 60;
     world.plan.Tick(true);
   }
-  state.counters["writes_per_tick"] = benchmark::Counter(static_cast<double>(world.registry.writes.size()) /
-                                                         static_cast<double>(state.iterations()));
+  state.counters["writes_per_tick"] =
+      benchmark::Counter(static_cast<double>(world.registry.writes.size()) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_TickThatSwitches);
 

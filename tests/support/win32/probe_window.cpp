@@ -56,7 +56,9 @@ platform::WindowProcedure ProbeWindow::CurrentProcedure() const {
   return static_cast<platform::WindowProcedure>(GetWindowLongPtrA(reinterpret_cast<HWND>(handle_), GWLP_WNDPROC));
 }
 
-platform::WindowProcedure ProbeWindow::OwnProcedure() { return reinterpret_cast<platform::WindowProcedure>(&ProbeProc); }
+platform::WindowProcedure ProbeWindow::OwnProcedure() {
+  return reinterpret_cast<platform::WindowProcedure>(&ProbeProc);
+}
 
 std::vector<ProbeWindow::Received> ProbeWindow::ReceivedAtLeast(std::uint32_t firstMessage) const {
   std::vector<Received> selected;
