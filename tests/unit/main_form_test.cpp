@@ -111,6 +111,8 @@ TEST_F(MainForm, TheClockAppliesThePlanHiddenOrNot) {
   EXPECT_EQ(h.registry.writes.size(), 6u);
   h.form.HangUpDelayList.SetListIndex(44);  // a choice writes at once
   EXPECT_EQ(h.registry.values[kHangupTimer], "2700");
+  h.form.HangUpUnitList.SetListIndex(0);
+  EXPECT_EQ(h.registry.values[kHangupTimer], "45");
 }
 
 TEST_F(MainForm, TheIconShowsTheWindowAndHidingKeepsEverything) {
@@ -124,7 +126,9 @@ TEST_F(MainForm, TheIconShowsTheWindowAndHidingKeepsEverything) {
   EXPECT_EQ(h.Main().Shows(), 2);
   Click(app::kBtnHide);
   EXPECT_FALSE(h.Main().Visible());
+  h.Main().Show();
   h.Main().RequestClose(CloseCause::TitleBar);
+  EXPECT_FALSE(h.Main().Visible());
   EXPECT_TRUE(h.Main().Loaded());
   EXPECT_EQ(h.notifyIcon.requests.size(), 1u);
   EXPECT_TRUE(h.toolkit.boxes.empty());
@@ -270,7 +274,7 @@ TEST(Layout, EveryControlFitsItsContainerAndTheKeysWalkTheButtonsInOrder) {
   for (const auto& [form, tabOrder] : layouts) {
     SCOPED_TRACE(form.caption);
     std::vector<std::pair<int, int>> focusable;
-    std::vector<int> buttonRows;
+    std::vector<int> buttonRows, tabPlaces;
     for (const auto& c : form.controls) {
       const auto parent = std::find_if(form.controls.begin(), form.controls.end(),
                                        [&](const platform::ControlSpec& p) { return p.id == c.parent; });
@@ -281,7 +285,11 @@ TEST(Layout, EveryControlFitsItsContainerAndTheKeysWalkTheButtonsInOrder) {
         focusable.emplace_back(c.tabIndex, c.id);
       }
       if (c.kind == ControlKind::Button) buttonRows.push_back(c.top * 10000 + c.height);
+      if (c.tabIndex >= 0) tabPlaces.push_back(c.tabIndex);
     }
+    // Every control that holds a place in the tab order holds one of its own.
+    std::sort(tabPlaces.begin(), tabPlaces.end());
+    for (std::size_t i = 0; i < tabPlaces.size(); ++i) EXPECT_EQ(tabPlaces[i], static_cast<int>(i));
     std::sort(focusable.begin(), focusable.end());
     std::vector<int> order;
     for (const auto& entry : focusable) order.push_back(entry.second);

@@ -12,17 +12,15 @@
 #include "fakes/fake_system.h"
 #include "fakes/fake_toolkit.h"
 #include "platform/win32/notify_record.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32_program_info.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window_hook.h"
-#include "support/win32/probe_window.h"
 #include "tray/ni_private.h"
 #include "tray/ni_public.h"
 
 namespace tarvio::platform::win32 {
 namespace {
-
-using test::ProbeWindow;
 
 // The first form of the record, as every shell from Windows 95 on accepts it: 88 bytes in
 // the 32-bit program, 104 in the 64-bit one.
@@ -45,25 +43,39 @@ TEST(NotifyRecord, IsTheFirstFormWithMessageIconAndACutTip) {
   }
 }
 
+// A window of its own whose procedure notes the messages from WM_USER on that reach it.
+std::vector<UINT> g_received;
+LRESULT CALLBACK OwnProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message < WM_USER) return DefWindowProcA(window, message, wParam, lParam);
+  g_received.push_back(message + static_cast<UINT>(lParam));
+  return 0x1234;
+}
+
 // The hooked window's own procedure sees exactly the messages the hook passes on, and
 // gets its place back when the hook goes.
 TEST(Win32WindowHook, TheIconsMessagesStayWithTheHookAndOthersReachTheOldProcedure) {
-  ProbeWindow window;
-  ASSERT_NE(window.Handle(), 0u);
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = OwnProcedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "TarvioHookTest";
+  RegisterClassA(&windowClass);
+  const ScopedWindow window(CreateWindowA("TarvioHookTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50, nullptr, nullptr,
+                                          windowClass.hInstance, nullptr));
+  ASSERT_TRUE(window);
   Win32WindowHook hook;
   test::FakeNotifyIcon icon;
   int shown = 0;
   tray::NI_Public reaction([&] { ++shown; });
   tray::NI_Private tray(icon, hook, reaction);
-  tray.HookWindow(window.Handle());
-  EXPECT_EQ(tray.PrevWndProc(), ProbeWindow::OwnProcedure());
-  for (const std::intptr_t mouse : {512, 513, 514, 515, 516, 517, 518}) EXPECT_EQ(window.Send(1024, 0, mouse), 0);
+  tray.HookWindow(reinterpret_cast<WindowHandle>(window.Get()));
+  EXPECT_EQ(tray.PrevWndProc(), reinterpret_cast<WindowProcedure>(&OwnProcedure));
+  for (const LPARAM mouse : {512, 513, 514, 515, 516, 517, 518})
+    EXPECT_EQ(SendMessageA(window.Get(), 1024, 0, mouse), 0);
   EXPECT_EQ(shown, 4);
-  EXPECT_EQ(window.Send(1029, 0xBEEF, -3), ProbeWindow::kAnswer);
+  EXPECT_EQ(SendMessageA(window.Get(), 1029, 0, 3), 0x1234);
   tray.UnhookWindow();
-  EXPECT_EQ(window.CurrentProcedure(), ProbeWindow::OwnProcedure());
-  EXPECT_EQ(window.Send(1024, 0, 513), ProbeWindow::kAnswer);
-  EXPECT_EQ(window.ReceivedAtLeast(1024), (std::vector<ProbeWindow::Received>{{1029, 0xBEEF, -3}, {1024, 0, 513}}));
+  EXPECT_EQ(SendMessageA(window.Get(), 1024, 0, 513), 0x1234);
+  EXPECT_EQ(g_received, (std::vector<UINT>{1032, 1537}));
   EXPECT_EQ(shown, 4);
 }
 
