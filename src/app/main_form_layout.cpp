@@ -1,7 +1,6 @@
 #include "app/main_form_layout.h"
 
 #include "app/main_form_ids.h"
-#include "platform/product.h"
 #include "platform/resource_ids.h"
 
 namespace tarvio::app {
@@ -14,7 +13,7 @@ platform::FormSpec MainFormLayout() {
   constexpr auto X = platform::ControlKind::ListBox;
   constexpr auto B = platform::ControlKind::Button;
   return platform::FormSpec{
-      .caption = platform::kProductName,
+      .caption = "",  // set at start-up
       .clientWidth = 8844,
       .clientHeight = 2436,
       .minimizeBox = true,

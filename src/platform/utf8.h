@@ -10,8 +10,9 @@ namespace tarvio::platform {
 void AppendUtf8(std::string& out, char32_t cp);
 
 // The sequence at pos, advancing pos past it; a byte that starts no valid sequence
-// yields kInvalidUtf8Byte + that byte and advances by one.
-inline constexpr char32_t kInvalidUtf8Byte = 0xF0000;
+// yields kInvalidUtf8Byte + that byte, beyond every code point of Unicode, and advances
+// by one.
+inline constexpr char32_t kInvalidUtf8Byte = 0x110000;
 char32_t NextCodePoint(std::string_view s, std::size_t& pos);
 
 }  // namespace tarvio::platform

@@ -10,7 +10,9 @@ inline constexpr int kDayTypes = 2;
 inline constexpr int kWorkday = 0;
 inline constexpr int kWeekend = 1;
 inline constexpr std::int16_t kNoChange = -1;
+inline constexpr int kHours = 24;
+inline constexpr int kMinutes = 60;
 
-using PlanTable = std::array<std::array<std::array<std::int16_t, 60>, 24>, kDayTypes>;
+using PlanTable = std::array<std::array<std::array<std::int16_t, kMinutes>, kHours>, kDayTypes>;
 
 }  // namespace tarvio::schedule

@@ -68,10 +68,10 @@ void Schedule::RebuildSchedule() {
   platform::ListControl* const lines[kDayTypes] = {&workdayLines_, &weekendLines_};
   std::int16_t carried[kDayTypes] = {kNoChange, kNoChange};
 
-  for (int hour = 0; hour < 24; ++hour) {
+  for (int hour = 0; hour < kHours; ++hour) {
     // Ticks that run meanwhile keep to the table in force.
     toolkit_.DoEvents();
-    for (int minute = 0; minute < 60; ++minute) {
+    for (int minute = 0; minute < kMinutes; ++minute) {
       const std::string key = TimeKey(hour, minute);
       for (int d = 0; d < kDayTypes; ++d) {
         const auto day = static_cast<std::size_t>(d);
@@ -113,7 +113,7 @@ void Schedule::ReportUnknownConnections(platform::WindowHandle owner) {
 void Schedule::Tick(bool listsReady) {
   if (!listsReady || !planComplete_) return;
   const platform::LocalTime now = clock_.Now();
-  if (now.hour < 0 || now.hour > 23 || now.minute < 0 || now.minute > 59) return;
+  if (now.hour < 0 || now.hour >= kHours || now.minute < 0 || now.minute >= kMinutes) return;
   const int dayType = (now.weekday == kSaturday || now.weekday == kSunday) ? kWeekend : kWorkday;
   const std::int16_t due = ProviderPlan[static_cast<std::size_t>(dayType)][static_cast<std::size_t>(now.hour)]
                                        [static_cast<std::size_t>(now.minute)];

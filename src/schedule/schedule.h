@@ -42,9 +42,9 @@ class Schedule {
   // The new table is being built: the lists are being filled.
   bool Rebuilding() const { return rebuilding_; }
 
-  std::string IniFilePath;             // set once at start-up
-  PlanTable ProviderPlan{};            // the table in force
-  std::int16_t CurrentPlanIndex = -1;  // the index applied last, -1 for none
+  std::string IniFilePath;                    // set once at start-up
+  PlanTable ProviderPlan{};                   // the table in force
+  std::int16_t CurrentPlanIndex = kNoChange;  // the index applied last, -1 for none
 
  private:
   IniReader& ini_;

@@ -61,10 +61,10 @@ class NI_Private final : public platform::WindowMessageSink {
   platform::NotifyIcon& notifyIcon_;
   platform::WindowHook& hook_;
   NI_Public& reaction_;
-  platform::WindowHandle HookedWindow_ = 0;
-  platform::WindowProcedure PrevWndProc_ = 0;
+  platform::WindowHandle HookedWindow_{};
+  platform::WindowProcedure PrevWndProc_{};
   bool hooked_ = false;
-  std::uint32_t taskbarCreated_ = 0;
+  std::uint32_t taskbarCreated_{};
   std::vector<ShownIcon> shown_;  // icons added and not removed, for a taskbar created anew
 };
 

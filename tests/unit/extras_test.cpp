@@ -70,16 +70,16 @@ TEST_F(Extras, DocumentsGoToTheShellAsPassed) {
 TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
   info.Show();
   EXPECT_EQ(Dialog().Caption(), "Info über Tarvio");
-  EXPECT_EQ(Dialog().ToolTip(kInfoButtonBase + kInfoMailButton),
+  EXPECT_EQ(Dialog().ToolTip(InfoButtonId(kInfoMailButton)),
             "... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''hilfe@beispiel.example''");
-  EXPECT_EQ(Dialog().ToolTip(kInfoButtonBase + kInfoNewsButton),
+  EXPECT_EQ(Dialog().ToolTip(InfoButtonId(kInfoNewsButton)),
             "... startet Ihren Internet-Browser mit dem Ziel www.beispiel.example/new.htm");
   const std::string label = Dialog().Text(kInfoLabelId);
   const std::string firstLine = label.substr(0, label.find('\r'));
   EXPECT_TRUE(firstLine.starts_with("Tarvio – ") && firstLine.ends_with(" (V1.0.203)")) << firstLine;
   EXPECT_EQ(label.substr(firstLine.size(), 2), "\r\r");
   for (const int index : {-1, 2, 4}) info.Btn_Click(index);
-  info.ButtonClicked(kInfoButtonBase + kInfoMailButton);
+  info.ButtonClicked(InfoButtonId(kInfoMailButton));
   info.Btn_Click(kInfoNewsButton);
   const std::string owner = std::to_string(Dialog().Handle());
   EXPECT_EQ(shell.opened, (Texts{owner + " mailto:hilfe@beispiel.example?subject=Tarvio (V1.0.203) (1)",
@@ -153,6 +153,7 @@ TEST(PlaceDialog, CornerOnSmallScreensElseCentred) {
       {{9600, 7200, 12, 12}, {48, 144}},
       {{9600, 7200, 15, 12}, {0, 0}},
       {{12000, 9000, 0, 15}, {0, 0}},
+      {platform::MetricsOfScreen(15000, 12000, 1920, 1920), {873, 1044}},
   };
   test::FakeFormFactory factory;
   NoEvents none;

@@ -300,6 +300,8 @@ TEST(Layout, EveryControlFitsItsContainerAndTheKeysWalkTheButtonsInOrder) {
   }
   const platform::FormSpec main = app::MainFormLayout();
   EXPECT_EQ(main.timerMilliseconds, 5000);
+  const platform::ControlSpec& label = extras::InfoFormLayout().controls[1];
+  EXPECT_EQ(label.fontName + " " + std::to_string(label.fontPoints), "Arial 9.600000");
   // The three frames at the top are of one size, side by side; the fourth spans them below.
   const auto& c = main.controls;
   EXPECT_EQ(std::vector<int>({c[0].top, c[5].top, c[7].top, c[0].width, c[5].width, c[7].width, c[0].height,

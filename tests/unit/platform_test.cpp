@@ -99,6 +99,7 @@ TEST(TextCompare, EqualsWithoutRegardToCaseInEveryAlphabetTheNamesUse) {
       {"", " ", false},
       {"\xC3", "\xC3\xA4", false},
       {"\xFF\xC3", "\xFF\xC3", true},
+      {"\xC3", "\xF3\xB0\x83\x83", false},  // a broken byte is no character of Unicode
   };
   for (const auto& row : rows) EXPECT_EQ(EqualsNoCase(row.a, row.b), row.equal) << row.a << " / " << row.b;
 }
@@ -149,6 +150,7 @@ TEST(Numbers, ReadTheNumberATextBeginsWith) {
   } rows[] = {
       {"300", 300},
       {"  150", 150},
+      {" 12ab", 12},
       {"\t45", 45},
       {"89.5", 89.5},
       {".5", 0.5},
