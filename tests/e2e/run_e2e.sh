@@ -13,7 +13,7 @@ prefix="$work_root/wineprefix"
 # so the next test does not pay for its start.
 wineserver=/usr/lib/wine/wineserver
 command -v wineserver >/dev/null 2>&1 && wineserver=$(command -v wineserver)
-"$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1 || true
+"$wine_run" "$prefix" "$driver_exe" windows >/dev/null 2>&1 || true  # its width sets the prefix's
 WINEPREFIX="$prefix" "$wineserver" -p30 >/dev/null 2>&1 || true
 dir="$work_root/$test_name"
 rm -rf "$dir"; mkdir -p "$dir"
