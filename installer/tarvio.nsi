@@ -20,7 +20,10 @@ Unicode true
 
 !define PRODUCT "Tarvio"
 !define PUBLISHER "Tarvio"
-!define MAIN_WINDOW_CLASS "TarvioMainForm"
+; The window class the program registers, read from its own source, so that the two
+; cannot drift apart: the installer finds a running Tarvio by this class alone.
+!searchparse /file "../src/platform/win32/form_class.h" \
+  'inline constexpr const char* kFormClassName = "' MAIN_WINDOW_CLASS '";'
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvio"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define UNINSTALLER "uninstall.exe"
@@ -80,15 +83,12 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
 
 ; A running Tarvio holds tarvio.exe open and would keep the old plan in memory,
-; so neither install nor uninstall goes ahead while its main window exists.
+; so neither install nor uninstall goes ahead while a window of its class exists.
 ; Silent runs take "Cancel" and end with EXIT_RUNNING.
 !macro DEFINE_ENSURE_NOT_RUNNING PREFIX
   Function ${PREFIX}EnsureNotRunning
     retry:
       FindWindow $0 "${MAIN_WINDOW_CLASS}"
-      ${If} $0 = 0
-        FindWindow $0 "" "${PRODUCT}"
-      ${EndIf}
       ${If} $0 <> 0
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(MsgRunning)" /SD IDCANCEL IDRETRY retry
         SetErrorLevel ${EXIT_RUNNING}

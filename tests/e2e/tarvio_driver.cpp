@@ -3,6 +3,8 @@
 // exit code 0 for success, 1 for a failed wait or a missing window, 2 for bad usage.
 #include <windows.h>
 
+#include "platform/win32/form_class.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +13,7 @@
 
 namespace {
 
-constexpr const char* kFormClass = "TarvioForm";
+constexpr const char* kFormClass = tarvio::platform::win32::kFormClassName;
 constexpr const char* kMainCaption = "Tarvio";
 constexpr DWORD kPollMilliseconds = 50;
 constexpr int kMessageBoxTextId = 0xFFFF;
@@ -133,7 +135,7 @@ int Usage() {
                "  choose ID INDEX | key VK | post MSG WPARAM LPARAM | close-titlebar | close | end-session |\n"
                "  wait-box MS | press-box ID | no-box MS | reg-get ROOT KEY NAME | reg-set ROOT KEY NAME TEXT |\n"
                "  reg-del-value ROOT KEY NAME | reg-del-tree ROOT KEY | reg-add-key ROOT KEY |\n"
-               "  wait-reg ROOT KEY NAME TEXT MS | windows | seed INTERNETPROFILE HANGUPTIMER ENTRY...\n");
+               "  wait-reg ROOT KEY NAME TEXT MS | windows | program MS | seed INTERNETPROFILE HANGUPTIMER ENTRY...\n");
   return 2;
 }
 
@@ -354,6 +356,24 @@ int main(int argc, char** argv) {
   if (command == "windows") {
     // Every top-level window with its class and caption, for finding one's way.
     EnumWindows(PrintWindowLine, 0);
+    return 0;
+  }
+  if (command == "program") {
+    // The program file behind a window of the form class, found as the installer finds
+    // a running Tarvio: by the class alone.
+    HWND window = nullptr;
+    if (!WaitFor(number(1), [&window] { return (window = FindWindowA(kFormClass, nullptr)) != nullptr; })) {
+      return Fail("no window of the form class");
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    char path[MAX_PATH * 4] = {};
+    DWORD size = sizeof path;
+    const bool named = process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size);
+    if (process != nullptr) CloseHandle(process);
+    if (!named) return Fail("its process cannot be opened");
+    std::printf("%s\n", path);
     return 0;
   }
   if (command == "seed") {
