@@ -1,6 +1,5 @@
 ; Per-user installer for Tarvio. Built by scripts/package.sh, which passes:
 ;   VERSION (x.y.z.w), EXE32, EXE64, HELP, SAMPLE_INI, OUTFILE
-; and optionally TARGET (an NSIS stub target such as amd64-unicode).
 ;
 ; Command line (besides the usual /S and /D=dir):
 ;   /AUTOSTART     select "start with Windows"
@@ -10,9 +9,6 @@
 ; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running.
 
 Unicode true
-!ifdef TARGET
-  Target ${TARGET}
-!endif
 
 !ifndef VERSION | EXE32 | EXE64 | HELP | SAMPLE_INI | OUTFILE
   !error "tarvio.nsi needs VERSION, EXE32, EXE64, HELP, SAMPLE_INI and OUTFILE"
@@ -113,16 +109,11 @@ Section "-Program" SecProgram
   ; Tarvio may have been started while the pages were shown.
   Call EnsureNotRunning
   SetOutPath "$INSTDIR"
-  !if ${NSIS_PTR_SIZE} > 4
-    ; A 64-bit installer runs only on 64-bit Windows.
+  ${If} ${RunningX64}
     File "/oname=tarvio.exe" "${EXE64}"
-  !else
-    ${If} ${RunningX64}
-      File "/oname=tarvio.exe" "${EXE64}"
-    ${Else}
-      File "/oname=tarvio.exe" "${EXE32}"
-    ${EndIf}
-  !endif
+  ${Else}
+    File "/oname=tarvio.exe" "${EXE32}"
+  ${EndIf}
   File "/oname=hilfe.htm" "${HELP}"
   ; The plan is the user's own: an existing one is never replaced.
   SetOverwrite off
