@@ -3,9 +3,10 @@
 # in two long scenarios, each in one prefix of its own: a 32-bit Windows (install,
 # update, autostart on and off, refusal while Tarvio runs, uninstall, an install into a
 # folder of the user's choice) and a 64-bit one, which gets the 64-bit program.
-# Needs an X display for the program's window:  xvfb-run -a bash tests/installer/run.sh
 # TARVIO_EXE_WIN32, TARVIO_EXE_WIN64 and TARVIO_DOCS_DIR are passed on to package.sh.
 set -uo pipefail
+# One display for the whole run (the program's window and Wine's desktop).
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"; fi
 cd "$(dirname "$0")/../.."
 source scripts/wine-common.sh
 work=$PWD/build/installer-tests
