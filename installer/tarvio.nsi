@@ -1,6 +1,5 @@
 ; Per-user installer for Tarvio. Built by scripts/package.sh, which passes:
 ;   VERSION (x.y.z.w), EXE32, EXE64, HELP, SAMPLE_INI, OUTFILE
-; and optionally TARGET (an NSIS stub target such as amd64-unicode).
 ;
 ; Command line (besides the usual /S and /D=dir):
 ;   /AUTOSTART     select "start with Windows"
@@ -10,9 +9,6 @@
 ; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running.
 
 Unicode true
-!ifdef TARGET
-  Target ${TARGET}
-!endif
 
 !ifndef VERSION | EXE32 | EXE64 | HELP | SAMPLE_INI | OUTFILE
   !error "tarvio.nsi needs VERSION, EXE32, EXE64, HELP, SAMPLE_INI and OUTFILE"
@@ -20,7 +16,10 @@ Unicode true
 
 !define PRODUCT "Tarvio"
 !define PUBLISHER "Tarvio"
-!define MAIN_WINDOW_CLASS "TarvioMainForm"
+; The window class the program registers, read from its own source, so that the two
+; cannot drift apart: the installer finds a running Tarvio by this class alone.
+!searchparse /file "../src/platform/win32/form_class.h" \
+  'inline constexpr const char* kFormClassName = "' MAIN_WINDOW_CLASS '";'
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvio"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define UNINSTALLER "uninstall.exe"
@@ -80,15 +79,12 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
 
 ; A running Tarvio holds tarvio.exe open and would keep the old plan in memory,
-; so neither install nor uninstall goes ahead while its main window exists.
+; so neither install nor uninstall goes ahead while a window of its class exists.
 ; Silent runs take "Cancel" and end with EXIT_RUNNING.
 !macro DEFINE_ENSURE_NOT_RUNNING PREFIX
   Function ${PREFIX}EnsureNotRunning
     retry:
       FindWindow $0 "${MAIN_WINDOW_CLASS}"
-      ${If} $0 = 0
-        FindWindow $0 "" "${PRODUCT}"
-      ${EndIf}
       ${If} $0 <> 0
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(MsgRunning)" /SD IDCANCEL IDRETRY retry
         SetErrorLevel ${EXIT_RUNNING}
@@ -113,16 +109,11 @@ Section "-Program" SecProgram
   ; Tarvio may have been started while the pages were shown.
   Call EnsureNotRunning
   SetOutPath "$INSTDIR"
-  !if ${NSIS_PTR_SIZE} > 4
-    ; A 64-bit installer runs only on 64-bit Windows.
+  ${If} ${RunningX64}
     File "/oname=tarvio.exe" "${EXE64}"
-  !else
-    ${If} ${RunningX64}
-      File "/oname=tarvio.exe" "${EXE64}"
-    ${Else}
-      File "/oname=tarvio.exe" "${EXE32}"
-    ${EndIf}
-  !endif
+  ${Else}
+    File "/oname=tarvio.exe" "${EXE32}"
+  ${EndIf}
   File "/oname=hilfe.htm" "${HELP}"
   ; The plan is the user's own: an existing one is never replaced.
   SetOverwrite off

@@ -25,3 +25,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update
   $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The 32-bit Wine for the i686 build (its own root; re-registers qemu after a reboot).
+bash "$(dirname "$0")/install-wine32.sh"

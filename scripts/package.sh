@@ -7,8 +7,6 @@
 #
 # Options:
 #   --out DIR            write the packages to DIR instead of build/packages
-#   --nsis-target NAME   NSIS stub target (default x86-unicode, which runs on every
-#                        Windows; amd64-unicode is for testing under a 64-bit-only Wine)
 #   --installer-only     skip the zips
 # Environment:
 #   TARVIO_EXE_WIN32, TARVIO_EXE_WIN64   take these programs instead of building the
@@ -20,12 +18,10 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 out=build/packages
-nsis_target=x86-unicode
 installer_only=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --out) out="$2"; shift 2 ;;
-    --nsis-target) nsis_target="$2"; shift 2 ;;
     --installer-only) installer_only=1; shift ;;
     *) echo "package.sh: unknown argument $1" >&2; exit 2 ;;
   esac
@@ -67,7 +63,7 @@ trap 'rm -rf "$stage"' EXIT
 
 installer="$out/tarvio-$version-setup.exe"
 makensis -V2 -WX -INPUTCHARSET UTF8 \
-  -DTARGET="$nsis_target" -DVERSION="$file_version" \
+  -DVERSION="$file_version" \
   -DEXE32="$exe32" -DEXE64="$exe64" \
   -DHELP="$docs/hilfe.htm" -DSAMPLE_INI="$docs/Provider.INI" \
   -DOUTFILE="$installer" \

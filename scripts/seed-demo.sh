@@ -5,10 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix="$1"; folder="$2"
-export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}"
-wine=/usr/lib/wine/wine64
-command -v wine64 >/dev/null 2>&1 && wine=$(command -v wine64)
-
 reg() { bash scripts/wine-run.sh "$prefix" reg "$@" >/dev/null; }
 for entry in Nachttarif Tagtarif Abendtarif; do
   reg add "HKCU\\remoteaccess\\Profile\\$entry" /f
@@ -18,4 +14,4 @@ reg add 'HKLM\System\CurrentControlSet\Services\ICSharing\Settings\General' /v H
 
 cp docs/Provider.INI "$folder/Provider.INI"
 cp docs/hilfe.htm "$folder/hilfe.htm"
-"$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+bash scripts/wine-run.sh "$prefix" wineserver -w

@@ -14,7 +14,7 @@ prefix="$work_root/wineprefix"
 # so the next scenario does not pay for its start.
 wineserver=/usr/lib/wine/wineserver
 command -v wineserver >/dev/null 2>&1 && wineserver=$(command -v wineserver)
-"$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1 || true
+"$wine_run" "$prefix" "$driver_exe" no-box 0 >/dev/null 2>&1 || true  # its width sets the prefix's
 WINEPREFIX="$prefix" "$wineserver" -p30 >/dev/null 2>&1 || true
 dir="$work_root/$scenario"
 rm -rf "$dir"; mkdir -p "$dir"

@@ -281,6 +281,22 @@ const std::vector<Command> kCommands = {
     {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) { return DeleteValue(Root(a[0]), a[1], a[2]); }},
     {"wait-reg", "ROOT KEY NAME TEXT MS", 5,
      [](const Args& a) { return WaitFor(Number(a, 4), [&] { return ReadValue(a) == a[3]; }); }},
+    // The program file behind a window of the form class, found as the installer finds a
+    // running Tarvio: by the class alone.
+    {"program", "MS", 1,
+     [](const Args& a) {
+       HWND window = nullptr;
+       const char* className = tarvio::platform::win32::kFormClassName;
+       WaitFor(Number(a, 0), [&] { return (window = FindWindowA(className, nullptr)) != nullptr; });
+       DWORD processId = 0;
+       GetWindowThreadProcessId(window, &processId);
+       HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+       char path[MAX_PATH * 4] = {};
+       DWORD size = sizeof path;
+       const bool named = process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size);
+       if (process != nullptr) CloseHandle(process);
+       return named ? Print(path) : (Fail("its process cannot be opened"), 1);
+     }},
     // A clean dial-up state: the entries, the current connection in every place that holds
     // it for the user, the idle time, and no machine-wide default connection.
     {"seed", "INTERNETPROFILE HANGUPTIMER ENTRY...", 2,

@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Tests the release packages: the zips' contents, and the installer under 64-bit
-# Wine, each test in a fresh prefix (a copy of one freshly booted prefix).
-# Needs an X display for the program's window:  xvfb-run -a bash tests/installer/run.sh
-#
-# The shipped installer is a 32-bit program, which a 64-bit-only Wine cannot run, so
-# the installer tests run the same script built for amd64 (scripts/package.sh
-# --nsis-target amd64-unicode); the shipped one is checked for its kind and manifest.
+# Tests the release packages: the zips' contents, and the shipped installer under Wine
+# in two long scenarios, each in one prefix of its own: a 32-bit Windows (install,
+# update, autostart on and off, refusal while Tarvio runs, uninstall, an install into a
+# folder of the user's choice) and a 64-bit one, which gets the 64-bit program.
 # TARVIO_EXE_WIN32, TARVIO_EXE_WIN64 and TARVIO_DOCS_DIR are passed on to package.sh.
 set -uo pipefail
+# One display for the whole run (the program's window and Wine's desktop).
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"; fi
 cd "$(dirname "$0")/../.."
-root=$PWD
-work=$root/build/installer-tests
-wine=/usr/lib/wine/wine64
-command -v wine64 >/dev/null 2>&1 && wine=$(command -v wine64)
-wineserver=$(dirname "$wine")/wineserver
+source scripts/wine-common.sh
+work=$PWD/build/installer-tests
 export WINEDEBUG=-all
 # No desktop files or menu entries in the user's home from the shortcuts.
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
@@ -48,50 +44,42 @@ rm -rf "$work"
 mkdir -p "$work"
 version=$(sed -n 's/^project([[:space:]]*Tarvio[[:space:]]\+VERSION[[:space:]]\+\([0-9][0-9.]*\).*/\1/p' CMakeLists.txt | head -n1)
 docs=${TARVIO_DOCS_DIR:-docs}
-if ! bash scripts/package.sh --out "$work/shipped" >"$work/package.log" 2>&1 ||
-   ! bash scripts/package.sh --out "$work/amd64" --nsis-target amd64-unicode --installer-only \
-       >>"$work/package.log" 2>&1; then
+# The packages, and the e2e driver of each width, which finds a running Tarvio as the
+# installer does.
+build() {
+  bash scripts/package.sh --out "$work/shipped" || return
+  local preset
+  for preset in win32 win64; do
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --target tarvio_driver -j 2 || return
+  done
+}
+if ! build >"$work/package.log" 2>&1; then
   cat "$work/package.log"
   echo "0 passed, 1 failed"
   exit 1
 fi
-shipped_setup=$work/shipped/tarvio-$version-setup.exe
-setup=$work/amd64/tarvio-$version-setup.exe
+setup=$work/shipped/tarvio-$version-setup.exe
 zip64=$work/shipped/tarvio-$version-win64.zip
 zip32=$work/shipped/tarvio-$version-win32.zip
-exe64=$(mktemp -d "$work/exe64.XXXX")
-exe32=$(mktemp -d "$work/exe32.XXXX")
-unzip -q "$zip64" tarvio.exe -d "$exe64"
-unzip -q "$zip32" tarvio.exe -d "$exe32"
-exe64=$exe64/tarvio.exe
-exe32=$exe32/tarvio.exe
-
-x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Wpedantic -Wshadow -Wconversion \
-  -Wsign-conversion -Werror -static -o "$work/window_check.exe" tests/installer/window_check.cpp ||
-  { echo "0 passed, 1 failed"; exit 1; }
-
-template=$work/template
-bash scripts/wine-run.sh "$template" "$work/window_check.exe" "no such window" 0 >/dev/null 2>&1
-WINEPREFIX=$template "$wineserver" -w
-user=$(ls "$template/drive_c/users" | grep -v -x -i public | head -n1)
-win_user_dir="C:\\users\\$user"
-default_dir_win="$win_user_dir\\AppData\\Local\\Programs\\Tarvio"
+for arch in 32 64; do
+  unzip -q "$work/shipped/tarvio-$version-win$arch.zip" tarvio.exe -d "$work/exe$arch"
+done
+exe32=$work/exe32/tarvio.exe
+exe64=$work/exe64/tarvio.exe
 
 # ---- helpers
 
-# PE machine field: 014c for i386, 8664 for x86-64.
-pe_machine() {
-  local offset
-  offset=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
-  od -An -t x2 -j $((offset + 4)) -N 2 "$1" | tr -d ' '
-}
-new_prefix() {
+new_prefix() {  # new_prefix win32|win64: a freshly made Windows of that width
   prefix=$work/prefix-$1
+  driver=$PWD/build/$1/tests/e2e/tarvio_driver.exe
   rm -rf "$prefix"
-  cp -a "$template" "$prefix"
+  WINEARCH=$1 in_wine cmd /c exit
+  settle
+  user=$(ls "$prefix/drive_c/users" | grep -v -x -i public | head -n1)
+  default_dir_win="C:\\users\\$user\\AppData\\Local\\Programs\\Tarvio"
 }
 in_wine() { bash scripts/wine-run.sh "$prefix" "$@" >/dev/null 2>&1; }
-settle() { WINEPREFIX=$prefix "$wineserver" -w; }
+settle() { bash scripts/wine-run.sh "$prefix" wineserver -w; }
 # Unix path of a Windows path in the current prefix (drive C: only).
 unix_path() {
   local p="${1#[Cc]:}"
@@ -144,10 +132,6 @@ value_is() {  # value_is KEY NAME EXPECTED
 no_value() { ! reg_value "$1" "$2" >/dev/null; }
 no_key() { ! reg_key_exists "$1"; }
 publisher_set() { [ -n "$(reg_value "$uninst_key" Publisher)" ]; }
-window_absent() {
-  in_wine "$work/window_check.exe" Tarvio 0
-  [ $? -eq 1 ]
-}
 same_file() { cmp -s "$1" "$2"; }
 # Through cmd, which hands the installer its command line as typed: the installer
 # takes /D= only unquoted, blanks and all, as the last argument.
@@ -160,15 +144,31 @@ install_silently() {  # install_silently EXPECTED_EXIT ARGS...
   [ "$rc" -eq "$expected" ] || { note "installer exit code $rc, expected $expected"; return 1; }
 }
 uninstall_silently() {  # waits for the copy that the uninstaller hands over to
-  local dir_win="$1"
-  in_wine "$dir_win\\uninstall.exe" /S
+  in_wine "$1\\uninstall.exe" /S
   settle
 }
-installed_files_ok() {  # installed_files_ok UNIX_DIR
-  check "64-bit tarvio.exe installed" same_file "$1/tarvio.exe" "$exe64"
+installed_files_ok() {  # installed_files_ok UNIX_DIR PROGRAM
+  check "$(pe_machine "$2") tarvio.exe installed" same_file "$1/tarvio.exe" "$2"
   check "hilfe.htm installed" same_file "$1/hilfe.htm" "$docs/hilfe.htm"
   check "sample Provider.INI installed" same_file "$1/Provider.INI" "$docs/Provider.INI"
   check "uninstaller written" test -f "$1/uninstall.exe"
+}
+# The program file behind a window of Tarvio's class, "" when there is none.
+running_program() {
+  bash scripts/wine-run.sh "$prefix" "$driver" program "$1" 2>/dev/null | tr -d '\r'
+}
+start_installed() {  # starts the installed program; its pid goes into $program
+  bash scripts/wine-run.sh "$prefix" "$default_dir_win\\tarvio.exe" >/dev/null 2>&1 &
+  program=$!
+  local found
+  found=$(running_program 60000)
+  check "a window of Tarvio's class belongs to the installed program ($found)" \
+    test "${found,,}" = "${default_dir_win,,}\\tarvio.exe"
+}
+stop_installed() {  # as the Task Manager's "End task" would
+  kill "$program" 2>/dev/null
+  wait "$program" 2>/dev/null
+  settle
 }
 user_plan='[Werktags]
 07:30=Eigene Verbindung
@@ -176,7 +176,7 @@ user_plan='[Werktags]
 
 # ---- tests
 
-test_zips_hold_program_help_plan_and_readme() {
+test_packages_hold_what_ships() {
   prefix=""
   local zip arch
   for zip in "$zip64" "$zip32"; do
@@ -196,25 +196,19 @@ test_zips_hold_program_help_plan_and_readme() {
   done
   arch=$(pe_machine "$exe64"); check "win64 zip holds a 64-bit program ($arch)" test "$arch" = 8664
   arch=$(pe_machine "$exe32"); check "win32 zip holds a 32-bit program ($arch)" test "$arch" = 014c
+  arch=$(pe_machine "$setup"); check "the installer is a 32-bit program ($arch)" test "$arch" = 014c
+  check "its manifest asks for the invoker's rights" grep -aq 'level="asInvoker"' "$setup"
+  check "its manifest never asks for administrator" bash -c "! grep -aq requireAdministrator '$setup'"
 }
 
-test_shipped_installer_is_32_bit_and_never_asks_for_elevation() {
-  prefix=""
-  local arch
-  arch=$(pe_machine "$shipped_setup")
-  check "shipped installer is a 32-bit program ($arch)" test "$arch" = 014c
-  check "manifest asks for the invoker's rights" grep -aq 'level="asInvoker"' "$shipped_setup"
-  check "manifest never asks for administrator" bash -c "! grep -aq requireAdministrator '$shipped_setup'"
-  arch=$(pe_machine "$setup")
-  check "test installer is the amd64 build ($arch)" test "$arch" = 8664
-}
-
-test_silent_install_puts_files_shortcut_and_registration_in_place() {
-  new_prefix fresh
-  check "silent install succeeds" install_silently 0
-  local dir
+test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
+  new_prefix win32
+  local dir own own_win='C:\Meine Programme\Tarvio' rc
   dir=$(unix_path "$default_dir_win")
-  installed_files_ok "$dir"
+  own=$(unix_path "$own_win")
+
+  check "silent install succeeds" install_silently 0
+  installed_files_ok "$dir" "$exe32"
   check "Start-menu entry exists" test -f "$(start_menu_entry)"
   check "DisplayName" value_is "$uninst_key" DisplayName Tarvio
   check "DisplayVersion" value_is "$uninst_key" DisplayVersion "$version"
@@ -230,55 +224,39 @@ test_silent_install_puts_files_shortcut_and_registration_in_place() {
     bash -c '[[ "$0" =~ ^dword:([0-9a-f]{8})$ ]] && (( 16#${BASH_REMATCH[1]} > 0 ))' "$size"
   check "no Run value unless asked for" no_value "$run_key" Tarvio
   check "nothing written machine-wide" bash -c "! grep -qi tarvio '$prefix/system.reg'"
-}
 
-test_autostart_on_request_writes_quoted_run_value() {
-  new_prefix autostart
-  local dir_win='C:\Meine Programme\Tarvio'
-  check "silent install with /AUTOSTART into a folder with a blank" \
-    install_silently 0 /AUTOSTART "/D=$dir_win"
-  installed_files_ok "$(unix_path "$dir_win")"
-  check "Run value holds the quoted program path" value_is "$run_key" Tarvio "\"$dir_win\\tarvio.exe\""
-  check "InstallLocation is the chosen folder" value_is "$uninst_key" InstallLocation "$dir_win"
-  rm -f "$(unix_path "$dir_win")/hilfe.htm"
-  check "update without /D" install_silently 0
-  check "update went to the same folder" test -f "$(unix_path "$dir_win")/hilfe.htm"
-  check "default folder left alone" test ! -e "$(unix_path "$default_dir_win")"
-}
-
-test_update_keeps_the_users_plan_and_replaces_the_program() {
-  new_prefix update
-  local dir
-  dir=$(unix_path "$default_dir_win")
-  check "first install" install_silently 0
+  # An update with /AUTOSTART over an installation the user has changed.
   printf '%s' "$user_plan" >"$dir/Provider.INI"
   printf 'old program' >"$dir/tarvio.exe"
   rm -f "$dir/hilfe.htm"
-  check "second install" install_silently 0
+  check "update with /AUTOSTART" install_silently 0 /AUTOSTART
   check "user's Provider.INI unchanged" test "$(cat "$dir/Provider.INI")" = "$(printf '%s' "$user_plan")"
-  check "program replaced" same_file "$dir/tarvio.exe" "$exe64"
+  check "program replaced" same_file "$dir/tarvio.exe" "$exe32"
   check "help page back" same_file "$dir/hilfe.htm" "$docs/hilfe.htm"
   check "still registered" value_is "$uninst_key" InstallLocation "$default_dir_win"
-}
+  check "Run value holds the quoted program path" value_is "$run_key" Tarvio "\"$default_dir_win\\tarvio.exe\""
 
-test_update_keeps_autostart_choice_unless_told() {
-  new_prefix autostart-update
-  check "install with /AUTOSTART" install_silently 0 /AUTOSTART
-  check "update without option" install_silently 0
+  # While Tarvio runs, neither install nor uninstall goes ahead.
+  check "no window of Tarvio's class before the start" test -z "$(running_program 0)"
+  start_installed
+  rm -f "$dir/hilfe.htm"
+  in_wine cmd /c "$setup_win /S"
+  rc=$?
+  check "silent install refused while Tarvio runs (exit $rc)" test "$rc" -eq 3
+  check "refused install changed nothing" test ! -e "$dir/hilfe.htm"
+  in_wine "$default_dir_win\\uninstall.exe" /S "_?=$default_dir_win"
+  rc=$?
+  check "silent uninstall refused while Tarvio runs (exit $rc)" test "$rc" -eq 3
+  check "refused uninstall removed nothing" test -f "$dir/tarvio.exe"
+  check "still registered" value_is "$uninst_key" DisplayName Tarvio
+  stop_installed
+
+  # An update without options, once Tarvio has ended, keeps the autostart choice.
+  check "update goes ahead once Tarvio has ended" install_silently 0
+  check "help page installed then" test -f "$dir/hilfe.htm"
   check "Run value kept" value_is "$run_key" Tarvio "\"$default_dir_win\\tarvio.exe\""
-  check "update with /NOAUTOSTART" install_silently 0 /NOAUTOSTART
-  check "Run value removed" no_value "$run_key" Tarvio
-}
 
-test_silent_uninstall_removes_everything_but_the_users_plan() {
-  new_prefix uninstall
-  local dir
-  dir=$(unix_path "$default_dir_win")
-  check "install with /AUTOSTART" install_silently 0 /AUTOSTART
-  check "registered after install" value_is "$uninst_key" DisplayName Tarvio
-  check "Run value written" value_is "$run_key" Tarvio "\"$default_dir_win\\tarvio.exe\""
-  check "Start-menu entry after install" test -f "$(start_menu_entry)"
-  printf '%s' "$user_plan" >"$dir/Provider.INI"
+  check "Start-menu entry before the uninstall" test -f "$(start_menu_entry)"
   uninstall_silently "$default_dir_win"
   local f
   for f in tarvio.exe hilfe.htm uninstall.exe; do
@@ -289,49 +267,41 @@ test_silent_uninstall_removes_everything_but_the_users_plan() {
   check "Start-menu entry removed" test ! -e "$(start_menu_entry)"
   check "Run value removed" no_value "$run_key" Tarvio
   check "registration removed" no_key "$uninst_key"
+
+  # A folder of the user's choice, with a blank in its name; updates follow it there.
+  check "silent install with /AUTOSTART into a folder with a blank" \
+    install_silently 0 /AUTOSTART "/D=$own_win"
+  installed_files_ok "$own" "$exe32"
+  check "Run value holds the quoted program path" value_is "$run_key" Tarvio "\"$own_win\\tarvio.exe\""
+  check "InstallLocation is the chosen folder" value_is "$uninst_key" InstallLocation "$own_win"
+  rm -f "$own/hilfe.htm"
+  check "update with /NOAUTOSTART, without /D" install_silently 0 /NOAUTOSTART
+  check "update went to the same folder" test -f "$own/hilfe.htm"
+  check "nothing installed into the default folder" test "$(ls -A "$dir")" = Provider.INI
+  check "Run value removed" no_value "$run_key" Tarvio
 }
 
-test_installed_program_starts_and_blocks_install_and_uninstall() {
-  new_prefix running
-  local dir dir_exe
+test_64_bit_windows_gets_the_64_bit_program() {
+  new_prefix win64
+  local dir rc
   dir=$(unix_path "$default_dir_win")
-  dir_exe="$default_dir_win\\tarvio.exe"
-  check "install" install_silently 0
-  check "no Tarvio window before the start" window_absent
-  bash scripts/wine-run.sh "$prefix" "$dir_exe" >/dev/null 2>&1 &
-  local program=$!
-  check "main window \"Tarvio\" of the installed program appears" \
-    in_wine "$work/window_check.exe" Tarvio 20000 "$dir_exe"
-  rm -f "$dir/hilfe.htm"
+  check "silent install succeeds" install_silently 0
+  installed_files_ok "$dir" "$exe64"
+  # The 32-bit installer finds the 64-bit program's window.
+  start_installed
   in_wine cmd /c "$setup_win /S"
-  local rc=$?
-  check "silent install refused while Tarvio runs (exit $rc)" test "$rc" -eq 3
-  check "refused install changed nothing" test ! -e "$dir/hilfe.htm"
-  in_wine "$default_dir_win\\uninstall.exe" /S "_?=$default_dir_win"
   rc=$?
-  check "silent uninstall refused while Tarvio runs (exit $rc)" test "$rc" -eq 3
-  check "refused uninstall removed nothing" test -f "$dir/tarvio.exe"
-  check "still registered" value_is "$uninst_key" DisplayName Tarvio
-  in_wine "$work/window_check.exe" Tarvio 5000 "$dir_exe" --terminate
-  wait "$program" 2>/dev/null
-  settle
-  check "install goes ahead once Tarvio has ended" install_silently 0
-  check "help page installed then" test -f "$dir/hilfe.htm"
+  check "silent install refused while Tarvio runs (exit $rc)" test "$rc" -eq 3
+  stop_installed
 }
 
 start=$(date +%s)
 for t in \
-  test_zips_hold_program_help_plan_and_readme \
-  test_shipped_installer_is_32_bit_and_never_asks_for_elevation \
-  test_silent_install_puts_files_shortcut_and_registration_in_place \
-  test_autostart_on_request_writes_quoted_run_value \
-  test_update_keeps_the_users_plan_and_replaces_the_program \
-  test_update_keeps_autostart_choice_unless_told \
-  test_silent_uninstall_removes_everything_but_the_users_plan \
-  test_installed_program_starts_and_blocks_install_and_uninstall; do
+  test_packages_hold_what_ships \
+  test_32_bit_windows_install_update_refusal_uninstall_and_own_folder \
+  test_64_bit_windows_gets_the_64_bit_program; do
   run_test "$t"
 done
-rm -rf "$template"
 echo "installer tests took $(( $(date +%s) - start )) s"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,21 @@
+# Sourced by the scripts that run Wine: where scripts/install-wine32.sh puts the 32-bit
+# Wine, the server, and how to tell a program's width.
+wine32_home=/opt/tarvio-wine32
+wine32_root=$wine32_home/root       # the unpacked i386 packages; qemu's QEMU_LD_PREFIX
+wine32_qemu=$wine32_home/qemu-i386  # the emulator the kernel hands i386 programs to
+wine32_binfmt=tarvio-qemu-i386      # its binfmt_misc entry
+wine64=/usr/lib/wine/wine64
+# Copies of both loaders side by side, so that each finds the other: a 64-bit Wine
+# that runs 32-bit programs too (WoW64).
+wine32_wow64_dir=$wine32_home/wow64
+wine32_wow64=$wine32_wow64_dir/lib/wine/wine64
+# The native server (Debian's wrapper: it ends as soon as its last process has) serves
+# the emulated 32-bit processes as well as the 64-bit ones.
+wineserver=/usr/lib/wine/wineserver
+
+# pe_machine FILE: the machine field of a PE header, 014c for i386, 8664 for x86-64.
+pe_machine() {
+  local offset
+  offset=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
+  od -An -t x2 -j $((offset + 4)) -N 2 "$1" | tr -d ' '
+}
