@@ -29,27 +29,14 @@ unsigned long Number(const Args& a, std::size_t i) { return std::strtoul(a.at(i)
 bool ForInfo(const Args& a) { return !a.empty() && a.back() == "info"; }
 
 // The program's forms share one class; the main window is the one captioned "Tarvio".
-struct Search {
-  const char* className;
-  bool mainWindow;
-  HWND found;
-};
-// EnumWindows wants a CALLBACK (stdcall in the 32-bit build), which a lambda is not.
-BOOL CALLBACK Match(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  char name[64] = {}, caption[256] = {};
-  GetClassNameA(window, name, sizeof name);
-  GetWindowTextA(window, caption, sizeof caption);
-  if (std::strcmp(name, search->className) != 0 || (std::strcmp(caption, "Tarvio") == 0) != search->mainWindow) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
 HWND FindTop(const char* className, bool mainWindow) {
-  Search search{className, mainWindow, nullptr};
-  EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+       w = FindWindowExA(nullptr, w, className, nullptr)) {
+    char caption[256] = {};
+    GetWindowTextA(w, caption, sizeof caption);
+    if ((std::strcmp(caption, "Tarvio") == 0) == mainWindow) return w;
+  }
+  return nullptr;
 }
 HWND Find(const Args& a) { return FindTop(tarvio::platform::win32::kFormClassName, !ForInfo(a)); }
 HWND Box() { return FindTop("#32770", true); }
@@ -115,11 +102,9 @@ std::string ReadValue(const Args& a) {
   return found ? data : "<missing>";
 }
 void WriteValue(HKEY root, const std::string& path, const std::string& name, const std::string& text) {
-  HKEY key = nullptr;
-  if (RegCreateKeyA(root, path.c_str(), &key) != ERROR_SUCCESS) Fail("cannot create " + path);
-  RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>(text.size() + 1));
-  RegCloseKey(key);
+  if (RegSetKeyValueA(root, path.c_str(), name.c_str(), REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1))) {
+    Fail("cannot write " + path);
+  }
 }
 int DeleteValue(HKEY root, const std::string& path, const std::string& name) {
   RegDeleteKeyValueA(root, path.c_str(), name.c_str());

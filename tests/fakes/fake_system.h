@@ -71,20 +71,13 @@ class FakeShell final : public platform::Shell {
 
 class FakeNotifyIcon final : public platform::NotifyIcon {
  public:
-  struct Request {
-    platform::NotifyRequest request;
-    platform::WindowHandle window;
-    std::uint32_t iconId;
-    platform::IconHandle icon;
-    std::string tip;
-    bool operator==(const Request&) const = default;
-  };
   void Notify(platform::NotifyRequest request, platform::WindowHandle window, std::uint32_t iconId,
               platform::IconHandle icon, std::string_view tip) override {
-    requests.push_back({request, window, iconId, icon, std::string(tip)});
+    requests.push_back((request == platform::NotifyRequest::Add ? "add " : "delete ") + std::to_string(window) + " " +
+                       std::to_string(iconId) + " " + std::to_string(icon) + " " + std::string(tip));
   }
   std::uint32_t TaskbarCreatedMessage() override { return taskbarCreated; }
-  std::vector<Request> requests;
+  std::vector<std::string> requests;      // "add|delete window id icon tip"
   std::uint32_t taskbarCreated = 0xC0F0;  // registered messages lie in 0xC000..0xFFFF
 };
 
@@ -109,7 +102,8 @@ class FakeWindowHook final : public platform::WindowHook {
       ++recursions;
       return 0;
     }
-    delivered.push_back({procedure, window, message, wParam, lParam});
+    delivered.push_back(std::to_string(procedure) + " " + std::to_string(window) + " " + std::to_string(message) + " " +
+                        std::to_string(wParam) + " " + std::to_string(lParam));
     return 0x600 + static_cast<std::intptr_t>(message);
   }
   std::intptr_t Send(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam = 0,
@@ -117,16 +111,8 @@ class FakeWindowHook final : public platform::WindowHook {
     return procedures[window] == kSink ? sink_->WindowMessage(window, message, wParam, lParam)
                                        : CallWindowProcedure(procedures[window], window, message, wParam, lParam);
   }
-  struct Delivery {
-    platform::WindowProcedure procedure;
-    platform::WindowHandle window;
-    std::uint32_t message;
-    std::uintptr_t wParam;
-    std::intptr_t lParam;
-    bool operator==(const Delivery&) const = default;
-  };
   std::map<platform::WindowHandle, platform::WindowProcedure> procedures;
-  std::vector<Delivery> delivered;
+  std::vector<std::string> delivered;  // "procedure window message wParam lParam"
   int recursions = 0;
 
  private:

@@ -10,12 +10,14 @@
 #include "fakes/fake_registry.h"
 #include "fakes/fake_system.h"
 #include "platform/list_control.h"
+#include "support/items.h"
 
 namespace tarvio::dialup {
 namespace {
 
 using platform::ListControl;
-using Texts = std::vector<std::string>;
+using test::Items;
+using test::Texts;
 
 constexpr const char* kInternetProfile = "HKCU\\remoteaccess\\InternetProfile";
 constexpr const char* kUserDefault = "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet";
@@ -33,11 +35,6 @@ class DialUp : public ::testing::Test {
     FillHangUpLists(delay, unit);
   }
   void StartUp() { LoadSettings(registry, phonebook, delay, unit, providerList); }
-  Texts Items(const ListControl& list) const {
-    Texts items;
-    for (int i = 0; i < list.ListCount(); ++i) items.push_back(list.List(i));
-    return items;
-  }
 
   test::FakeRegistry registry;
   test::FakePhonebook phonebook;
@@ -59,12 +56,10 @@ TEST_F(DialUp, ShowsTheStoredIdleTimeInSecondsUpTo90ElseInMinutes) {
   const struct {
     std::optional<std::string> stored;
     HangUpSelection shown;
-  } rows[] = {
-      {std::nullopt, {-1, 0}}, {"   ", {-1, 0}},        {"abc", {-1, 0}},  {"0", {-1, 0}},     {"0.5", {-1, 0}},
-      {"-5", {-1, 0}},         {"3000000000", {-1, 0}}, {"1", {0, 0}},     {"1e400", {0, 0}},  {"60", {59, 0}},
-      {"89.5", {89, 0}},       {"90", {89, 0}},         {"91", {1, 1}},    {"120", {1, 1}},    {"150", {1, 1}},
-      {"210", {3, 1}},         {"5400", {89, 1}},       {"5430", {89, 1}}, {"99999", {89, 1}},
-  };
+  } rows[] = {{std::nullopt, {-1, 0}}, {"   ", {-1, 0}},        {"abc", {-1, 0}},  {"0", {-1, 0}},    {"0.5", {-1, 0}},
+              {"-5", {-1, 0}},         {"3000000000", {-1, 0}}, {"1", {0, 0}},     {"1e400", {0, 0}}, {"60", {59, 0}},
+              {"89.5", {89, 0}},       {"90", {89, 0}},         {"91", {1, 1}},    {"120", {1, 1}},   {"150", {1, 1}},
+              {"210", {3, 1}},         {"5400", {89, 1}},       {"5430", {89, 1}}, {"99999", {89, 1}}};
   for (const auto& row : rows) {
     EXPECT_EQ(HangUpSelectionFromText(row.stored), row.shown) << row.stored.value_or("(missing)");
   }
@@ -104,15 +99,13 @@ TEST_F(DialUp, SelectsTheCurrentConnectionFromTheFirstPlaceThatNamesAnEntry) {
   const struct {
     std::optional<std::string> internetProfile, userDefault, machineDefault;
     int selected;
-  } rows[] = {
-      {"beta", "Alpha", "Gamma", 1},
-      {"   ", "alpha", "Gamma", 0},
-      {std::nullopt, std::nullopt, "GAMMA", 2},
-      {"Delta", "Epsilon", "Gamma", 2},
-      {std::nullopt, "Gamma", std::nullopt, 2},
-      {"Delta", std::nullopt, std::nullopt, -1},
-      {std::nullopt, std::nullopt, std::nullopt, -1},
-  };
+  } rows[] = {{"beta", "Alpha", "Gamma", 1},
+              {"   ", "alpha", "Gamma", 0},
+              {std::nullopt, std::nullopt, "GAMMA", 2},
+              {"Delta", "Epsilon", "Gamma", 2},
+              {std::nullopt, "Gamma", std::nullopt, 2},
+              {"Delta", std::nullopt, std::nullopt, -1},
+              {std::nullopt, std::nullopt, std::nullopt, -1}};
   for (const auto& row : rows) {
     test::FakeRegistry fresh;
     registry = fresh;

@@ -111,23 +111,6 @@ TEST_F(Extras, TheInfoDialogIsOneDialogLoadedAgainAfterEachClose) {
   EXPECT_EQ(factory.forms.size(), 1u);  // the old window is gone
 }
 
-class NoEvents : public platform::FormEvents {
-  void ButtonClicked(int) override {}
-  bool QueryUnload(platform::CloseCause) override { return false; }
-  void Unloaded() override {}
-};
-
-// A bare form of the given client size, in twips.
-platform::FormSpec OfSize(int width, int height) {
-  return {.caption = "",
-          .clientWidth = width,
-          .clientHeight = height,
-          .minimizeBox = false,
-          .icon = 0,
-          .timerMilliseconds = 0,
-          .initialFocus = 0};
-}
-
 TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
   const struct {
     double screen, form;
@@ -138,43 +121,34 @@ TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
     EXPECT_EQ(CenterOffset(row.screen, row.form), row.offset) << row.screen << " - " << row.form;
 }
 
-// Pixels count with each direction's own twips per pixel; a screen of at most 640 x 480
-// pixels, or metrics without a pixel size, put the dialog in the corner.
-TEST(PlaceDialog, CornerOnSmallScreensElseCentred) {
+// The dialog, 9474 x 6801 twips outside: pixels count with each direction's own twips per
+// pixel; a screen of at most 640 x 480 pixels, or metrics without a pixel size, put it in
+// the corner.
+TEST_F(Extras, TheDialogGoesToTheCornerOfSmallScreensElseToTheMiddle) {
   const struct {
     platform::ScreenMetrics screen;
     std::vector<int> place;
-  } rows[] = {
-      {platform::MetricsOfScreen(640, 480, 96, 96), {0, 0}},
-      {platform::MetricsOfScreen(800, 600, 96, 96), {1248, 1044}},
-      {platform::MetricsOfScreen(1024, 480, 96, 96), {0, 0}},
-      {platform::MetricsOfScreen(640, 1024, 96, 96), {0, 0}},
-      {platform::MetricsOfScreen(641, 481, 96, 96), {55, 151}},
-      {{9600, 7200, 12, 12}, {48, 144}},
-      {{9600, 7200, 15, 12}, {0, 0}},
-      {{12000, 9000, 0, 15}, {0, 0}},
-      {platform::MetricsOfScreen(15000, 12000, 1920, 1920), {873, 1044}},
-  };
-  test::FakeFormFactory factory;
-  NoEvents none;
+  } rows[] = {{platform::MetricsOfScreen(640, 480, 96, 96), {0, 0}},
+              {platform::MetricsOfScreen(800, 600, 96, 96), {1263, 1099}},
+              {platform::MetricsOfScreen(1024, 480, 96, 96), {0, 0}},
+              {platform::MetricsOfScreen(641, 481, 96, 96), {70, 207}},
+              {{9600, 7200, 12, 12}, {63, 199}},
+              {{9600, 7200, 15, 12}, {0, 0}},
+              {{12000, 9000, 0, 15}, {0, 0}},
+              {platform::MetricsOfScreen(15000, 12000, 1920, 1920), {888, 1099}}};
   for (const auto& row : rows) {
-    const auto form = factory.Create(OfSize(9414, 6507), none);
-    PlaceDialog(*form, row.screen);
-    EXPECT_EQ(static_cast<test::FakeForm&>(*form).Place(), row.place) << row.screen.widthTwips;
+    screen.metrics = row.screen;
+    info.Show();
+    EXPECT_EQ(Dialog().Place(), row.place) << row.screen.widthTwips;
+    info.Btn_Click(kInfoCloseButton);
   }
-}
-
-// The screen and the form are measured in the same twips at every DPI, so the dialog
-// lands in the middle, not off it at 175 % and 200 %.
-TEST(PlaceDialog, CentresAtEveryDpi) {
-  test::FakeFormFactory factory;
-  NoEvents none;
+  // The screen and the dialog are measured in the same twips at every DPI, so the dialog
+  // lands in the middle, not off it at 175 % and 200 %.
   for (const int dpi : {96, 120, 144, 168, 192}) {
-    const int side = platform::PixelsToTwips(900, dpi) - test::FakeForm::kFrameWidth;
-    const auto form = factory.Create(OfSize(side, side), none);
-    PlaceDialog(*form, platform::MetricsOfScreen(3840, 2160, dpi, dpi));
-    const std::vector<int> place = static_cast<test::FakeForm&>(*form).Place();
-    EXPECT_NEAR(platform::TwipsToPixels(place.at(0), dpi), (3840 - 900) / 2, 1) << dpi << " dpi";
+    screen.metrics = platform::MetricsOfScreen(3840, 2160, dpi, dpi);
+    info.Show();
+    EXPECT_NEAR(platform::TwipsToPixels(Dialog().Place().at(0), dpi), (3840 - 9474.0 * dpi / 1440) / 2, 1) << dpi;
+    info.Btn_Click(kInfoCloseButton);
   }
 }
 

@@ -10,12 +10,13 @@
 #include "platform/list_control.h"
 #include "schedule/ini_reader.h"
 #include "schedule/schedule.h"
+#include "support/items.h"
 
 namespace tarvio::schedule {
 namespace {
 
 using platform::ListControl;
-using Texts = std::vector<std::string>;
+using test::Texts;
 
 constexpr int kSunday = 0, kMonday = 1, kFriday = 5, kSaturday = 6;
 constexpr platform::WindowHandle kOwner = 0x1000;
@@ -43,7 +44,7 @@ class Plan : public ::testing::Test {
   }
   static std::string Lines(const ListControl& list) {
     std::string lines;
-    for (int i = 0; i < list.ListCount(); ++i) lines += (i > 0 ? " | " : "") + list.List(i);
+    for (const std::string& item : test::Items(list)) lines += (lines.empty() ? "" : " | ") + item;
     return lines;
   }
   // The day's plan as "HH:MM index" at midnight and at every minute whose index differs
@@ -106,8 +107,7 @@ TEST_F(Plan, EntriesApplyFromTheirMinuteUntilTheNextOne) {
       {"[Werktags]\n09:00=DayLine\n08:00=dayline\n12:00=X\n", "00:00 -1, 08:00 0, 12:00 -1, 12:01 0", "00:00 -1",
        "08:00 dayline | 09:00 DayLine", ""},
       // misspelled keys and empty values are no entries
-      {"[Werktags]\n8:00=DayLine\n08.30=DayLine\n24:00=DayLine\n09:00=\n", "00:00 -1", "00:00 -1", "", ""},
-  };
+      {"[Werktags]\n8:00=DayLine\n08.30=DayLine\n24:00=DayLine\n09:00=\n", "00:00 -1", "00:00 -1", "", ""}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.plan);
     Rebuild(row.plan);

@@ -10,11 +10,10 @@
 namespace tarvio::tray {
 namespace {
 
-using platform::NotifyRequest;
-using Request = test::FakeNotifyIcon::Request;
+using Texts = std::vector<std::string>;
 
-constexpr platform::WindowHandle kWindow = 0x2A0;
-constexpr platform::WindowProcedure kOldProcedure = 0x7000;
+constexpr platform::WindowHandle kWindow = 700;
+constexpr platform::WindowProcedure kOldProcedure = 7000;
 
 class Tray : public ::testing::Test {
  protected:
@@ -40,7 +39,7 @@ TEST_F(Tray, HookingSavesThePreviousProcedureOnceAndUnhookingPutsItBack) {
   EXPECT_EQ(hook.recursions, 0);
   // The module state stays: a request after the unhook still names the window.
   tray.RemoveTrayIcon(0);
-  EXPECT_EQ(icon.requests.back().window, kWindow);
+  EXPECT_EQ(icon.requests.back(), "delete 700 0 1 ");
   EXPECT_EQ(tray.HookedWindow(), kWindow);
 }
 
@@ -58,10 +57,9 @@ TEST_F(Tray, IconMessagesAreConsumedAndOnlyPressesAndDoubleClicksShowTheWindow) 
   }
   EXPECT_TRUE(hook.delivered.empty());
   // Other messages reach the old procedure unchanged, and its result comes back.
-  EXPECT_EQ(tray.TrayWindowProc(0x999, 15, 0xAB, -5), 0x600 + 15);
+  EXPECT_EQ(tray.TrayWindowProc(999, 15, 171, -5), 0x600 + 15);
   EXPECT_EQ(hook.Send(kWindow, 1023, 1, 2), 0x600 + 1023);
-  EXPECT_EQ(hook.delivered, (std::vector<test::FakeWindowHook::Delivery>{{kOldProcedure, 0x999, 15, 0xAB, -5},
-                                                                         {kOldProcedure, kWindow, 1023, 1, 2}}));
+  EXPECT_EQ(hook.delivered, (Texts{"7000 999 15 171 -5", "7000 700 1023 1 2"}));
 }
 
 // A restarted Explorer has a new taskbar without icons: the ones still wanted go back,
@@ -74,9 +72,9 @@ TEST_F(Tray, ANewTaskbarGetsBackTheIconsNotRemoved) {
   tray.RemoveTrayIcon(1);
   icon.requests.clear();
   hook.Send(kWindow, icon.taskbarCreated);
-  EXPECT_EQ(icon.requests, (std::vector<Request>{{NotifyRequest::Add, kWindow, 0, 0x55, "Tarvio neu"}}));
+  EXPECT_EQ(icon.requests, Texts{"add 700 0 85 Tarvio neu"});
   tray.RemoveTrayIcon(0);
-  EXPECT_EQ(icon.requests.back(), (Request{NotifyRequest::Delete, kWindow, 0, kDeleteRequestIcon, ""}));
+  EXPECT_EQ(icon.requests.back(), "delete 700 0 1 ");
   hook.Send(kWindow, icon.taskbarCreated);
   EXPECT_EQ(icon.requests.size(), 2u);
   EXPECT_EQ(hook.delivered.size(), 2u);

@@ -8,13 +8,28 @@
 #include <vector>
 
 #include "platform/win32/win32_registry.h"
-#include "support/win32/scratch.h"
 
 namespace tarvio::platform::win32 {
 namespace {
 
 using namespace std::string_literals;
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
+
+// A key of the test's own below HKEY_CURRENT_USER\Software, removed when the test is done.
+class ScratchKey {
+ public:
+  ScratchKey() : path_("Software\\TarvioTest-" + std::to_string(GetCurrentProcessId())) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+  }
+  ~ScratchKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
 
 void Store(const std::string& path, const char* name, DWORD type, const std::string& bytes) {
   HKEY key = nullptr;
@@ -36,7 +51,7 @@ std::string Stored(const std::string& path, const char* name, DWORD* type) {
 // String values lose their terminating zero (of a list only the last one), other types
 // come back as their raw bytes; what is missing reads as nothing.
 TEST(Win32Registry, ReadsEveryValueTypeAsText) {
-  const test::ScratchKey scratch;
+  const ScratchKey scratch;
   Win32Registry registry;
   const struct {
     const char* name;
@@ -58,7 +73,7 @@ TEST(Win32Registry, ReadsEveryValueTypeAsText) {
 }
 
 TEST(Win32Registry, WritesTextWithItsZeroAndCreatesTheWholePath) {
-  const test::ScratchKey scratch;
+  const ScratchKey scratch;
   Win32Registry registry;
   const std::string path = scratch.Path() + "\\remoteaccess\\neu";
   registry.SetString(kUser, path, "InternetProfile", "300");
@@ -73,7 +88,7 @@ TEST(Win32Registry, WritesTextWithItsZeroAndCreatesTheWholePath) {
 }
 
 TEST(Win32Registry, ListsTheNamesOfTheSubkeys) {
-  const test::ScratchKey scratch;
+  const ScratchKey scratch;
   Win32Registry registry;
   for (const char* name : {"Beta", "alpha", "Gamma"})
     Store(scratch.Path() + "\\Profile\\" + name + "\\x", "v", REG_SZ, "");
