@@ -86,11 +86,13 @@ HWND FocusOf(HWND window) {
   info.cbSize = sizeof info;
   return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
+int Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+}
 // Keys and typed characters go where Windows sends them: to the control with the focus.
 int PostToFocus(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND focus = FocusOf(Window({}));
-  PostMessageA(focus ? focus : Window({}), message, wParam, lParam);
-  return 0;
+  return Post(focus ? focus : Window({}), message, wParam, lParam);
 }
 
 HKEY Root(const std::string& root) { return root == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
@@ -192,21 +194,16 @@ const std::vector<Command> kCommands = {
      }},
     {"click", "ID [info]", 1,
      [](const Args& a) {
-       return PostMessageA(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
-                           reinterpret_cast<LPARAM>(Control(a, 0, Window(a))))
-                  ? 0
-                  : 1;
+       return Post(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Control(a, 0, Window(a))));
      }},
     // What a user's pick does: the control changes, then tells its parent.
     {"choose", "ID INDEX", 2,
      [](const Args& a) {
        HWND control = Control(a, 0, Window(a));
        SendMessageA(control, IsCombo(control) ? CB_SETCURSEL : LB_SETCURSEL, Number(a, 1), 0);
-       return PostMessageA(Window(a), WM_COMMAND,
-                           MAKEWPARAM(Number(a, 0), IsCombo(control) ? CBN_SELCHANGE : LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(control))
-                  ? 0
-                  : 1;
+       return Post(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), IsCombo(control) ? CBN_SELCHANGE : LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(control));
      }},
     {"key", "VK", 1,
      [](const Args& a) {
@@ -223,9 +220,7 @@ const std::vector<Command> kCommands = {
     // Manager's close, 274 with 61536 (WM_SYSCOMMAND, SC_CLOSE) the title bar's.
     {"post", "MSG WPARAM LPARAM", 3,
      [](const Args& a) {
-       return PostMessageA(Window(a), static_cast<UINT>(Number(a, 0)), Number(a, 1), static_cast<LPARAM>(Number(a, 2)))
-                  ? 0
-                  : 1;
+       return Post(Window(a), static_cast<UINT>(Number(a, 0)), Number(a, 1), static_cast<LPARAM>(Number(a, 2)));
      }},
     {"end-session", "", 0,
      [](const Args& a) {

@@ -45,13 +45,11 @@ TEST_F(MainForm, StartUpFillsEveryListHidesAndWritesNothing) {
   EXPECT_EQ(h.toolkit.yields, 24);
   EXPECT_TRUE(h.registry.writes.empty());
   EXPECT_TRUE(h.toolkit.boxes.empty());
-  const std::vector<std::pair<int, const platform::ListControl*>> attached = {
-      {app::kProviderListId, &h.form.ProviderList},
-      {app::kHangUpDelayListId, &h.form.HangUpDelayList},
-      {app::kHangUpUnitListId, &h.form.HangUpUnitList},
-      {app::kWorkdayListId, &h.form.PrvList[0]},
-      {app::kWeekendListId, &h.form.PrvList[1]}};
-  for (const auto& [id, list] : attached) EXPECT_EQ(main.AttachedList(id), list) << id;
+  const platform::ListControl* lists[] = {&h.form.ProviderList, &h.form.HangUpDelayList, &h.form.HangUpUnitList,
+                                          &h.form.PrvList[0], &h.form.PrvList[1]};
+  for (int id = app::kProviderListId; id <= app::kWeekendListId; ++id) {
+    EXPECT_EQ(main.AttachedList(id), lists[id - app::kProviderListId]) << id;
+  }
   // Hooked before the icon is added: the add request names the hooked window.
   EXPECT_EQ(h.hook.procedures[main.Handle()], FakeWindowHook::kSink);
   EXPECT_EQ(h.notifyIcon.requests,
@@ -92,7 +90,6 @@ TEST_F(MainForm, UnknownEntriesAreReportedAfterStartUpWhileTheClockRuns) {
 
 TEST_F(MainForm, TheClockAppliesThePlanHiddenOrNot) {
   Load();
-  h.registry.values["HKLM\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet"] = "Firmennetz";
   h.Main().Tick();
   EXPECT_EQ(h.registry.writes,
             (Texts{"HKCU\\remoteaccess\\InternetProfile=Nachttarif", "HKCU\\remoteaccess\\Default=Nachttarif",
@@ -253,6 +250,10 @@ TEST(Layout, EveryControlFitsItsContainerAndTheKeysWalkTheButtonsInOrder) {
       if (c.kind == ControlKind::Button) buttonRows.push_back(c.top * 10000 + c.height);
       if (c.tabIndex >= 0) tabPlaces.push_back(c.tabIndex);
     }
+    std::vector<int> ids;
+    for (const auto& c : form.controls) ids.push_back(c.id);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "an id twice";
     // Every control that holds a place in the tab order holds one of its own.
     std::sort(tabPlaces.begin(), tabPlaces.end());
     for (std::size_t i = 0; i < tabPlaces.size(); ++i) EXPECT_EQ(tabPlaces[i], static_cast<int>(i));
