@@ -8,7 +8,7 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
   const std::uint8_t lead = byte(pos);
   std::size_t length = 0;
-  char32_t cp = 0;
+  char32_t cp{};
   if (lead < 0x80) {
     ++pos;
     return lead;

@@ -117,7 +117,7 @@ TEST(Utf8, DecodesEverySequenceLengthAndTakesBrokenBytesOneByOne) {
   } rows[] = {{"a\x7F", {U'a', 0x7F}},
               {"\xC3\xA4\xDF\xBF", {0xE4, 0x7FF}},
               {"\xE2\x82\xAC", {0x20AC}},
-              {"\xF0\x9F\x98\x80", {0x1F600}},
+              {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", {0x1F600, 0x10FFFF}},
               {"\xF0\x9F\x98", {kInvalidUtf8Byte + 0xF0, kInvalidUtf8Byte + 0x9F, kInvalidUtf8Byte + 0x98}},
               {"\xC3"
                "a",

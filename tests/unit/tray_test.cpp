@@ -68,16 +68,18 @@ TEST_F(Tray, ANewTaskbarGetsBackTheIconsNotRemoved) {
   tray.HookWindow(kWindow);
   tray.AddTrayIcon(0, 0x55, "Tarvio");
   tray.AddTrayIcon(1, 0x66, "Zwei");
-  tray.AddTrayIcon(0, 0x55, "Tarvio neu");
-  tray.RemoveTrayIcon(1);
+  tray.AddTrayIcon(0, 0x55, "Tarvio neu");  // the same icon again, with another tip
   icon.requests.clear();
   hook.Send(kWindow, icon.taskbarCreated);
-  EXPECT_EQ(icon.requests, Texts{"add 700 0 85 Tarvio neu"});
+  EXPECT_EQ(icon.requests, (Texts{"add 700 1 102 Zwei", "add 700 0 85 Tarvio neu"}));
+  tray.RemoveTrayIcon(1);
+  hook.Send(kWindow, icon.taskbarCreated);
+  EXPECT_EQ(icon.requests.back(), "add 700 0 85 Tarvio neu");
   tray.RemoveTrayIcon(0);
   EXPECT_EQ(icon.requests.back(), "delete 700 0 1 ");
   hook.Send(kWindow, icon.taskbarCreated);
-  EXPECT_EQ(icon.requests.size(), 2u);
-  EXPECT_EQ(hook.delivered.size(), 2u);
+  EXPECT_EQ(icon.requests.size(), 5u);
+  EXPECT_EQ(hook.delivered.size(), 3u);
 }
 
 // Without a registered message number, 0 (WM_NULL) must not count as a new taskbar.
