@@ -14,6 +14,8 @@ step() {  # step NAME COMMAND...: runs one step and notes how long it took
   "$@"
   times+=("$(printf '%5d s  %s' $((SECONDS - started)) "$name")")
 }
+# The times so far, also when a step fails.
+trap 'printf "\n==== times\n"; printf "%s\n" "${times[@]}"; printf "%5d s  all\n" "$SECONDS"' EXIT
 jobs=$(nproc)
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$jobs"; }
 
@@ -32,6 +34,3 @@ xvfb() { xvfb-run -a -s "-screen 0 1024x768x24" "$@"; }
 step "Windows tests, 64-bit" xvfb ctest --preset win64
 step "Windows tests, 32-bit (emulated)" xvfb ctest --preset win32
 
-printf '\n==== times\n'
-printf '%s\n' "${times[@]}"
-printf '%5d s  all\n' "$SECONDS"
