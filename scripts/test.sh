@@ -14,6 +14,8 @@ step() {  # step NAME COMMAND...: runs one step and notes how long it took
   "$@"
   times+=("$(printf '%5d s  %s' $((SECONDS - started)) "$name")")
 }
+# The times so far, also when a step fails.
+trap 'printf "\n==== times\n"; printf "%s\n" "${times[@]}"; printf "%5d s  all\n" "$SECONDS"' EXIT
 jobs=$(nproc)
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$jobs"; }
 
@@ -26,11 +28,10 @@ step "native unit tests" ctest --preset native -j "$jobs"
 step "native unit tests under ASan+UBSan" env ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset native-asan -j "$jobs"
 step "fuzzers" bash scripts/fuzz.sh 30
-# As typed by hand: the Windows tests find a display or make their own.
 step "release packages and installer tests under Wine" bash tests/installer/run.sh
-step "Windows tests, 64-bit" ctest --preset win64
-step "Windows tests, 32-bit (emulated)" ctest --preset win32
+# The presets make a display of their own for each test when there is none; one for all
+# keeps Wine's desktop process, which outlives a test, on a display that stays.
+xvfb() { xvfb-run -a -s "-screen 0 1024x768x24" "$@"; }
+step "Windows tests, 64-bit" xvfb ctest --preset win64
+step "Windows tests, 32-bit (emulated)" xvfb ctest --preset win32
 
-printf '\n==== times\n'
-printf '%s\n' "${times[@]}"
-printf '%5d s  all\n' "$SECONDS"
