@@ -23,7 +23,7 @@ Without a panel that shows a system tray, Wine shows its own small tray window, 
 the icon, in the top-left corner of the screen. From a script, send the icon's click:
   bash scripts/wine-run.sh build/run-prefix build/run/tests/e2e/tarvio_driver.exe show 5000
 and end it as the Task Manager would:
-  bash scripts/wine-run.sh build/run-prefix build/run/tests/e2e/tarvio_driver.exe close
+  bash scripts/wine-run.sh build/run-prefix build/run/tests/e2e/tarvio_driver.exe post 16 0 0
 TEXT
 
 [ -n "${DISPLAY:-}" ] || echo "No DISPLAY: starting on a virtual display; nothing will be visible." >&2
