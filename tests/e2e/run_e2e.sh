@@ -12,14 +12,11 @@ if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 prefix="$work_root/wineprefix"
 # One Wine server for the whole suite: it stays up a while after the last program ends,
 # so the next scenario does not pay for its start.
-wineserver=/usr/lib/wine/wineserver
-command -v wineserver >/dev/null 2>&1 && wineserver=$(command -v wineserver)
-"$wine_run" "$prefix" "$driver_exe" no-box 0 >/dev/null 2>&1 || true  # its width sets the prefix's
-WINEPREFIX="$prefix" "$wineserver" -p30 >/dev/null 2>&1 || true
+"$wine_run" "$prefix" "$driver_exe" wait-gone 0 >/dev/null 2>&1 || true  # its width sets the prefix's
+"$wine_run" "$prefix" wineserver -p30 >/dev/null 2>&1 || true
 dir="$work_root/$scenario"
 rm -rf "$dir"; mkdir -p "$dir"
 cp "$tarvio_exe" "$dir/tarvio.exe"
-pids=()
 
 # The console under Wine ends lines with CR LF; the scenarios compare plain lines.
 drv() { "$wine_run" "$prefix" "$driver_exe" "$@" | tr -d '\r'; }
@@ -34,12 +31,10 @@ never() {  # never WHAT DRIVER-WAIT...: the wait must time out
 launch() {  # starts a copy in the background; its pid goes into $last_pid
   "$wine_run" "$prefix" "$dir/tarvio.exe" >>"$dir/tarvio.log" 2>&1 &
   last_pid=$!
-  pids+=("$last_pid")
 }
 start() {  # starts the program and waits until it runs hidden with its start-up done
   launch
-  drv wait-window 20000 || fail "no window"
-  expect "hidden while starting" "0" "$(drv visible)"
+  drv wait-visible 0 20000 || fail "no hidden window"
   drv show 20000 || fail "start-up does not end"
   drv click 1003
   drv wait-visible 0 5000 || fail "window not hidden"
@@ -49,27 +44,14 @@ show() {
   drv wait-visible 1 5000 || fail "window not shown"
 }
 exited() {  # exited PID: the Wine process of that program has ended
-  local until=$((SECONDS + 10))
-  while kill -0 "$1" 2>/dev/null; do
-    [ $SECONDS -lt "$until" ] || fail "process $1 still runs"
-    sleep 0.1
-  done
+  timeout 10 tail --pid="$1" -f /dev/null || fail "process $1 still runs"
 }
 ended() {  # ended PID: the window and then the process are gone
   drv wait-gone 5000 || fail "window stays"
   exited "$1"
 }
-cleanup() {
-  # Whatever a failed scenario left running: asked to close as the Task Manager would, then ended.
-  for pid in "${pids[@]}"; do
-    if kill -0 "$pid" 2>/dev/null; then
-      drv post 16 0 0 >/dev/null 2>&1 || true
-      for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-      kill "$pid" 2>/dev/null || true
-    fi
-  done
-}
-trap cleanup EXIT
+# Whatever a failed scenario left running ends with the prefix's processes.
+trap '[ $? -eq 0 ] || "$wine_run" "$prefix" wineserver -k >/dev/null 2>&1' EXIT
 
 ras='remoteaccess'
 ics='System\CurrentControlSet\Services\ICSharing\Settings\General'
@@ -99,7 +81,8 @@ a_day_with_tarvio)
   expect "connection list disabled" "0" "$(drv enabled 101)"
   expect "caption" "Tarvio" "$(drv caption)"
   expect "start-up wrote nothing" "tagtarif tagtarif tagtarif 299 Firmennetz" \
-    "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKCU $ras Default) $(drv reg-get HKCU "$autodial" DefaultInternet) $(drv reg-get HKLM "$ics" HangupTimer) $(drv reg-get HKLM "$autodial" DefaultInternet)"
+    "$( { drv reg-get HKCU $ras InternetProfile Default; drv reg-get HKCU "$autodial" DefaultInternet
+          drv reg-get HKLM "$ics" HangupTimer; drv reg-get HKLM "$autodial" DefaultInternet; } | paste -sd' ')"
 
   # Layout at 96 dpi: id, then left top width height, the twips table divided by 15 and rounded.
   expect "client" "590 162" "$(drv client)"
@@ -134,7 +117,7 @@ RECTS
   drv char a
   drv char e
   never "Esc or a plain letter hid the window" wait-visible 0 1500
-  drv no-box 200 || fail "a plain letter asked something"
+  never "a plain letter asked something" wait-box 200
   for keys in "key 13" "key 32" "char a alt"; do
     drv $keys
     drv wait-visible 0 5000 || fail "$keys on Ausblenden did not hide"
@@ -144,7 +127,7 @@ RECTS
   # The icon: releases and moves show nothing; presses show, and a shown window stays.
   drv post 274 61536 0  # the title bar's close
   drv wait-visible 0 5000 || fail "title bar close did not hide"
-  drv no-box 200 || fail "title bar close asked something"
+  never "title bar close asked something" wait-box 200
   drv post 1024 0 514
   drv post 1024 0 512
   never "release or move showed the window" wait-visible 1 1500

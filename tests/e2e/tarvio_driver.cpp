@@ -96,12 +96,15 @@ int PostToFocus(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HKEY Root(const std::string& root) { return root == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
-std::string ReadValue(const Args& a) {
+// A value as text; a DWORD as dword:XXXXXXXX; "<missing>" when it is not there.
+std::string ReadValue(const std::string& root, const std::string& path, const std::string& name) {
   char data[1024] = {};
-  DWORD size = sizeof data - 1;
-  const bool found = RegGetValueA(Root(a.at(0)), a.at(1).c_str(), a.at(2).c_str(), RRF_RT_REG_SZ, nullptr, data,
-                                  &size) == ERROR_SUCCESS;
-  return found ? data : "<missing>";
+  DWORD size = sizeof data - 1, type = 0;
+  if (RegGetValueA(Root(root), path.c_str(), name.c_str(), RRF_RT_ANY, &type, data, &size)) return "<missing>";
+  if (type != REG_DWORD) return data;
+  char dword[16] = {};
+  std::snprintf(dword, sizeof dword, "dword:%08lx", static_cast<unsigned long>(*reinterpret_cast<DWORD*>(data)));
+  return dword;
 }
 void WriteValue(HKEY root, const std::string& path, const std::string& name, const std::string& text) {
   if (RegSetKeyValueA(root, path.c_str(), name.c_str(), REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1))) {
@@ -121,8 +124,6 @@ struct Command {
 };
 
 const std::vector<Command> kCommands = {
-    {"wait-window", "MS [info]", 1,
-     [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) != nullptr; }); }},
     {"wait-gone", "MS [info]", 1,
      [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) == nullptr; }); }},
     {"wait-visible", "0|1 MS [info]", 2,
@@ -235,15 +236,6 @@ const std::vector<Command> kCommands = {
        WaitFor(Number(a, 0), [] { return Box() != nullptr; });
        return Print(Text(GetDlgItem(Box(), 0xFFFF)));
      }},
-    {"no-box", "MS", 1,
-     [](const Args& a) {
-       const DWORD start = GetTickCount();
-       while (GetTickCount() - start < Number(a, 0)) {
-         if (Box() != nullptr) Fail("a message box appeared");
-         Sleep(50);
-       }
-       return 0;
-     }},
     // Pressed by its identifier: closing the box would answer Cancel under Wine.
     {"press-box", "ID", 1,
      [](const Args& a) {
@@ -252,7 +244,11 @@ const std::vector<Command> kCommands = {
                     reinterpret_cast<LPARAM>(Control(a, 0, box)));
        return WaitFor(5000, [box] { return !IsWindow(box); });
      }},
-    {"reg-get", "ROOT KEY NAME", 3, [](const Args& a) { return Print(ReadValue(a)); }},
+    {"reg-get", "ROOT KEY NAME...", 3,
+     [](const Args& a) {
+       for (std::size_t i = 2; i < a.size(); ++i) Print(ReadValue(a[0], a[1], a[i]));
+       return 0;
+     }},
     {"reg-set", "ROOT KEY NAME TEXT", 4,
      [](const Args& a) {
        WriteValue(Root(a[0]), a[1], a[2], a[3]);
@@ -260,7 +256,7 @@ const std::vector<Command> kCommands = {
      }},
     {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) { return DeleteValue(Root(a[0]), a[1], a[2]); }},
     {"wait-reg", "ROOT KEY NAME TEXT MS", 5,
-     [](const Args& a) { return WaitFor(Number(a, 4), [&] { return ReadValue(a) == a[3]; }); }},
+     [](const Args& a) { return WaitFor(Number(a, 4), [&] { return ReadValue(a[0], a[1], a[2]) == a[3]; }); }},
     // The program file behind a window of the form class, found as the installer finds a
     // running Tarvio: by the class alone.
     {"program", "MS", 1,

@@ -88,50 +88,19 @@ unix_path() {
 start_menu_entry() {
   printf '%s/drive_c/users/%s/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tarvio.lnk' "$prefix" "$user"
 }
-# reg_value KEY NAME: prints the value from the prefix's user.reg (string values
-# unescaped, DWORDs as dword:XXXXXXXX); fails when the key or value is missing.
-# Run settle first: Wine writes the registry files when its server ends.
-# Section headers in user.reg double every backslash of the key's path.
-reg_section() { printf '[%s]' "$1" | sed 's/\\/\\\\/g' | tr '[:upper:]' '[:lower:]'; }
-reg_value() {
-  # Passed through the environment: awk -v would undo the doubled backslashes.
-  REG_SECTION=$(reg_section "$1") REG_NAME="$2" awk '
-    function unescape(s,   out, i, c) {
-      out = ""
-      for (i = 1; i <= length(s); i++) {
-        c = substr(s, i, 1)
-        if (c == "\\") { i++; c = substr(s, i, 1) }
-        out = out c
-      }
-      return out
-    }
-    BEGIN { want = ENVIRON["REG_SECTION"]; name = ENVIRON["REG_NAME"]; found = 0 }
-    /^\[/ { section = tolower($0); sub(/\] [0-9]+$/, "]", section); inside = (section == want); next }
-    inside && index(tolower($0), "\"" tolower(name) "\"=") == 1 {
-      v = substr($0, length(name) + 4)
-      if (v ~ /^"/) v = unescape(substr(v, 2, length(v) - 2))
-      print v; found = 1; exit
-    }
-    END { exit found ? 0 : 1 }
-  ' "$prefix/user.reg"
-}
-reg_key_exists() {
-  REG_SECTION=$(reg_section "$1") awk '
-    BEGIN { want = ENVIRON["REG_SECTION"] }
-    /^\[/ { s = tolower($0); sub(/\] [0-9]+$/, "]", s); if (s == want) found = 1 }
-    END { exit found ? 0 : 1 }
-  ' "$prefix/user.reg"
-}
 uninst_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvio'
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
-value_is() {  # value_is KEY NAME EXPECTED
-  local actual
-  if ! actual=$(reg_value "$1" "$2"); then note "no value $2 in $1"; return 1; fi
-  [ "$actual" = "$3" ] || { note "$2 is [$actual], expected [$3]"; return 1; }
+reg() {  # reg KEY NAME...: the user's values as Windows reads them now, one line each
+  bash scripts/wine-run.sh "$prefix" "$driver" reg-get HKCU "$@" 2>/dev/null | tr -d '\r'
 }
-no_value() { ! reg_value "$1" "$2" >/dev/null; }
-no_key() { ! reg_key_exists "$1"; }
-publisher_set() { [ -n "$(reg_value "$uninst_key" Publisher)" ]; }
+values_are() {  # values_are KEY NAME=EXPECTED...: one check each; DWORDs as dword:XXXXXXXX
+  local key="$1" pair i=0 actual
+  shift
+  mapfile -t actual < <(reg "$key" "${@%%=*}")
+  for pair in "$@"; do
+    check "${pair%%=*} is [${actual[i]}], expected [${pair#*=}]" test "${actual[i++]}" = "${pair#*=}"
+  done
+}
 same_file() { cmp -s "$1" "$2"; }
 # Through cmd, which hands the installer its command line as typed: the installer
 # takes /D= only unquoted, blanks and all, as the last argument.
@@ -210,19 +179,14 @@ test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
   check "silent install succeeds" install_silently 0
   installed_files_ok "$dir" "$exe32"
   check "Start-menu entry exists" test -f "$(start_menu_entry)"
-  check "DisplayName" value_is "$uninst_key" DisplayName Tarvio
-  check "DisplayVersion" value_is "$uninst_key" DisplayVersion "$version"
-  check "Publisher set" publisher_set
-  check "UninstallString quoted" value_is "$uninst_key" UninstallString "\"$default_dir_win\\uninstall.exe\""
-  check "QuietUninstallString" value_is "$uninst_key" QuietUninstallString "\"$default_dir_win\\uninstall.exe\" /S"
-  check "InstallLocation" value_is "$uninst_key" InstallLocation "$default_dir_win"
-  check "NoModify" value_is "$uninst_key" NoModify dword:00000001
-  check "NoRepair" value_is "$uninst_key" NoRepair dword:00000001
+  values_are "$uninst_key" DisplayName=Tarvio DisplayVersion="$version" Publisher=Tarvio \
+    UninstallString="\"$default_dir_win\\uninstall.exe\"" QuietUninstallString="\"$default_dir_win\\uninstall.exe\" /S" \
+    InstallLocation="$default_dir_win" NoModify=dword:00000001 NoRepair=dword:00000001
   local size
-  size=$(reg_value "$uninst_key" EstimatedSize)
+  size=$(reg "$uninst_key" EstimatedSize)
   check "EstimatedSize is a DWORD of some KB ($size)" \
     bash -c '[[ "$0" =~ ^dword:([0-9a-f]{8})$ ]] && (( 16#${BASH_REMATCH[1]} > 0 ))' "$size"
-  check "no Run value unless asked for" no_value "$run_key" Tarvio
+  values_are "$run_key" "Tarvio=<missing>"  # no autostart unless asked for
   check "nothing written machine-wide" bash -c "! grep -qi tarvio '$prefix/system.reg'"
 
   # An update with /AUTOSTART over an installation the user has changed.
@@ -233,8 +197,8 @@ test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
   check "user's Provider.INI unchanged" test "$(cat "$dir/Provider.INI")" = "$(printf '%s' "$user_plan")"
   check "program replaced" same_file "$dir/tarvio.exe" "$exe32"
   check "help page back" same_file "$dir/hilfe.htm" "$docs/hilfe.htm"
-  check "still registered" value_is "$uninst_key" InstallLocation "$default_dir_win"
-  check "Run value holds the quoted program path" value_is "$run_key" Tarvio "\"$default_dir_win\\tarvio.exe\""
+  values_are "$uninst_key" InstallLocation="$default_dir_win"
+  values_are "$run_key" Tarvio="\"$default_dir_win\\tarvio.exe\""
 
   # While Tarvio runs, neither install nor uninstall goes ahead.
   check "no window of Tarvio's class before the start" test -z "$(running_program 0)"
@@ -248,13 +212,13 @@ test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
   rc=$?
   check "silent uninstall refused while Tarvio runs (exit $rc)" test "$rc" -eq 3
   check "refused uninstall removed nothing" test -f "$dir/tarvio.exe"
-  check "still registered" value_is "$uninst_key" DisplayName Tarvio
+  values_are "$uninst_key" DisplayName=Tarvio
   stop_installed
 
   # An update without options, once Tarvio has ended, keeps the autostart choice.
   check "update goes ahead once Tarvio has ended" install_silently 0
   check "help page installed then" test -f "$dir/hilfe.htm"
-  check "Run value kept" value_is "$run_key" Tarvio "\"$default_dir_win\\tarvio.exe\""
+  values_are "$run_key" Tarvio="\"$default_dir_win\\tarvio.exe\""  # the autostart kept
 
   check "Start-menu entry before the uninstall" test -f "$(start_menu_entry)"
   uninstall_silently "$default_dir_win"
@@ -265,20 +229,20 @@ test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
   check "user's Provider.INI stays" test "$(cat "$dir/Provider.INI" 2>/dev/null)" = "$(printf '%s' "$user_plan")"
   check "nothing else left in the folder" test "$(ls -A "$dir" 2>/dev/null)" = Provider.INI
   check "Start-menu entry removed" test ! -e "$(start_menu_entry)"
-  check "Run value removed" no_value "$run_key" Tarvio
-  check "registration removed" no_key "$uninst_key"
+  values_are "$run_key" "Tarvio=<missing>"
+  check "registration removed" bash -c "! grep -qi 'CurrentVersion\\\\\\\\Uninstall\\\\\\\\Tarvio\]' '$prefix/user.reg'"
 
   # A folder of the user's choice, with a blank in its name; updates follow it there.
   check "silent install with /AUTOSTART into a folder with a blank" \
     install_silently 0 /AUTOSTART "/D=$own_win"
   installed_files_ok "$own" "$exe32"
-  check "Run value holds the quoted program path" value_is "$run_key" Tarvio "\"$own_win\\tarvio.exe\""
-  check "InstallLocation is the chosen folder" value_is "$uninst_key" InstallLocation "$own_win"
+  values_are "$run_key" Tarvio="\"$own_win\\tarvio.exe\""
+  values_are "$uninst_key" InstallLocation="$own_win"
   rm -f "$own/hilfe.htm"
   check "update with /NOAUTOSTART, without /D" install_silently 0 /NOAUTOSTART
   check "update went to the same folder" test -f "$own/hilfe.htm"
   check "nothing installed into the default folder" test "$(ls -A "$dir")" = Provider.INI
-  check "Run value removed" no_value "$run_key" Tarvio
+  values_are "$run_key" "Tarvio=<missing>"
 }
 
 test_64_bit_windows_gets_the_64_bit_program() {

@@ -97,26 +97,22 @@ TEST_F(DialUp, ListsTheRegistrysAndThePhonebooksEntriesOnceSortedAndWritesNothin
 // The current connection: InternetProfile, else the user's DefaultInternet, else the machine's.
 TEST_F(DialUp, SelectsTheCurrentConnectionFromTheFirstPlaceThatNamesAnEntry) {
   const struct {
-    std::optional<std::string> internetProfile, userDefault, machineDefault;
+    const char *internetProfile, *userDefault, *machineDefault;  // nullptr: not there
     int selected;
-  } rows[] = {{"beta", "Alpha", "Gamma", 1},
-              {"   ", "alpha", "Gamma", 0},
-              {std::nullopt, std::nullopt, "GAMMA", 2},
-              {"Delta", "Epsilon", "Gamma", 2},
-              {std::nullopt, "Gamma", std::nullopt, 2},
-              {"Delta", std::nullopt, std::nullopt, -1},
-              {std::nullopt, std::nullopt, std::nullopt, -1}};
+  } rows[] = {{"beta", "Alpha", "Gamma", 1},    {"   ", "alpha", "Gamma", 0},   {nullptr, nullptr, "GAMMA", 2},
+              {"Delta", "Epsilon", "Gamma", 2}, {nullptr, "Gamma", nullptr, 2}, {"Delta", nullptr, nullptr, -1},
+              {nullptr, nullptr, nullptr, -1}};
   for (const auto& row : rows) {
-    test::FakeRegistry fresh;
-    registry = fresh;
+    registry = test::FakeRegistry();
     providerList.Clear();
     registry.subKeys["HKCU\\remoteaccess\\Profile"] = {"Beta", "Alpha", "Gamma"};
-    if (row.internetProfile) registry.values[kInternetProfile] = *row.internetProfile;
-    if (row.userDefault) registry.values[kUserDefault] = *row.userDefault;
-    if (row.machineDefault) registry.values[kMachineDefault] = *row.machineDefault;
+    for (const auto& [name, value] :
+         {std::pair{kInternetProfile, row.internetProfile}, std::pair{kUserDefault, row.userDefault},
+          std::pair{kMachineDefault, row.machineDefault}}) {
+      if (value != nullptr) registry.values[name] = value;
+    }
     StartUp();
-    EXPECT_EQ(providerList.ListIndex(), row.selected)
-        << row.internetProfile.value_or("-") << " " << row.userDefault.value_or("-");
+    EXPECT_EQ(providerList.ListIndex(), row.selected) << "row " << (&row - rows);
     EXPECT_TRUE(registry.writes.empty());
   }
 }

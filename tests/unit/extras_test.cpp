@@ -78,6 +78,8 @@ TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
   const std::string firstLine = label.substr(0, label.find('\r'));
   EXPECT_TRUE(firstLine.starts_with("Tarvio – ") && firstLine.ends_with(" (V1.0.203)")) << firstLine;
   EXPECT_EQ(label.substr(firstLine.size(), 2), "\r\r");
+  const platform::ControlSpec& labelControl = Dialog().Spec().controls[1];
+  EXPECT_EQ(labelControl.fontName + " " + std::to_string(labelControl.fontPoints), "Arial 9.600000");
   for (const int index : {-1, 2, 4}) info.Btn_Click(index);
   info.ButtonClicked(InfoButtonId(kInfoMailButton));
   info.Btn_Click(kInfoNewsButton);

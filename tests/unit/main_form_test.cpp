@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "app/main_form_ids.h"
-#include "app/main_form_layout.h"
-#include "extras/info_form_layout.h"
 #include "support/items.h"
 #include "support/main_form_harness.h"
 
@@ -220,64 +218,6 @@ TEST_F(MainForm, AnUnloadDuringTheReportsEndsAtOnce) {
   EXPECT_FALSE(h.form.Form_Load());
   EXPECT_EQ(h.toolkit.boxes.size(), 1u);
   EXPECT_EQ(h.notifyIcon.requests.size(), 2u);
-}
-
-// What the layout promises: frames and controls wholly inside their containers and the
-// client area, buttons in one row, the keyboard order, the first focus.
-TEST(Layout, EveryControlFitsItsContainerAndTheKeysWalkTheButtonsInOrder) {
-  using platform::ControlKind;
-  const struct {
-    platform::FormSpec form;
-    std::vector<int> tabOrder;
-  } layouts[] = {{app::MainFormLayout(),
-                  {app::ButtonId(app::kBtnHide), app::kHangUpDelayListId, app::kHangUpUnitListId, app::kWorkdayListId,
-                   app::kWeekendListId, app::ButtonId(app::kBtnInfo), app::ButtonId(app::kBtnHelp),
-                   app::ButtonId(app::kBtnEnd), app::ButtonId(app::kBtnEditPlan), app::ButtonId(app::kBtnRebuild)}},
-                 {extras::InfoFormLayout(), {10, 11, 13}}};
-  for (const auto& [form, tabOrder] : layouts) {
-    SCOPED_TRACE(form.caption);
-    std::vector<std::pair<int, int>> focusable;
-    std::vector<int> buttonRows, tabPlaces;
-    for (const auto& c : form.controls) {
-      const auto parent = std::find_if(form.controls.begin(), form.controls.end(),
-                                       [&](const platform::ControlSpec& p) { return p.id == c.parent; });
-      const int width = parent == form.controls.end() ? form.clientWidth : parent->width;
-      const int height = parent == form.controls.end() ? form.clientHeight : parent->height;
-      EXPECT_TRUE(c.left > 0 && c.top >= 0 && c.left + c.width < width && c.top + c.height < height) << c.id;
-      if (c.tabIndex >= 0 && !c.disabled && c.kind != ControlKind::Frame && c.kind != ControlKind::Label) {
-        focusable.emplace_back(c.tabIndex, c.id);
-      }
-      if (c.kind == ControlKind::Button) buttonRows.push_back(c.top * 10000 + c.height);
-      if (c.tabIndex >= 0) tabPlaces.push_back(c.tabIndex);
-    }
-    std::vector<int> ids;
-    for (const auto& c : form.controls) ids.push_back(c.id);
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "an id twice";
-    // Every control that holds a place in the tab order holds one of its own.
-    std::sort(tabPlaces.begin(), tabPlaces.end());
-    for (std::size_t i = 0; i < tabPlaces.size(); ++i) EXPECT_EQ(tabPlaces[i], static_cast<int>(i));
-    std::sort(focusable.begin(), focusable.end());
-    std::vector<int> order;
-    for (const auto& entry : focusable) order.push_back(entry.second);
-    EXPECT_EQ(order, tabOrder);
-    EXPECT_EQ(form.initialFocus, tabOrder.front());
-    EXPECT_EQ(std::count(buttonRows.begin(), buttonRows.end(), buttonRows.front()),
-              static_cast<long>(buttonRows.size()));
-  }
-  const platform::FormSpec main = app::MainFormLayout();
-  EXPECT_EQ(main.timerMilliseconds, 5000);
-  const platform::ControlSpec& label = extras::InfoFormLayout().controls[1];
-  EXPECT_EQ(label.fontName + " " + std::to_string(label.fontPoints), "Arial 9.600000");
-  // The three frames at the top are of one size, side by side; the fourth spans them below.
-  const auto& c = main.controls;
-  EXPECT_EQ(std::vector<int>({c[0].top, c[5].top, c[7].top, c[0].width, c[5].width, c[7].width, c[0].height,
-                              c[5].height, c[7].height, c[9].left, c[9].width}),
-            std::vector<int>({c[0].top, c[0].top, c[0].top, c[0].width, c[0].width, c[0].width, c[0].height,
-                              c[0].height, c[0].height, c[0].left, c[7].left + c[7].width - c[0].left}));
-  EXPECT_LT(c[0].left + c[0].width, c[5].left);
-  EXPECT_LT(c[5].left + c[5].width, c[7].left);
-  EXPECT_LT(c[0].top + c[0].height, c[9].top);
 }
 
 }  // namespace

@@ -132,55 +132,28 @@ TEST(Utf8, DecodesEverySequenceLengthAndTakesBrokenBytesOneByOne) {
 }
 
 TEST(Numbers, ReadTheNumberATextBeginsWith) {
-  const struct {
-    std::string text;
-    double number;
-  } rows[] = {{"300", 300},
-              {"  150", 150},
-              {" 12ab", 12},
-              {"\t45", 45},
-              {"89.5", 89.5},
-              {".5", 0.5},
-              {"5.", 5},
-              {"-12", -12},
-              {"+7", 7},
-              {"12abc", 12},
-              {"1e400", 1},
-              {"3 4", 3},
-              {"", 0},
-              {"   ", 0},
-              {"abc", 0},
-              {"-", 0},
-              {".", 0},
-              {"- 5", 0},
-              {"007", 7},
-              {"1.2.3", 1.2},
-              {std::string(400, '9'), std::numeric_limits<double>::infinity()},
-              {"-" + std::string(400, '9'), -std::numeric_limits<double>::infinity()},
-              {"0." + std::string(400, '0') + "1", 0},
-              {std::string(400, '0') + "42", 42}};
-  for (const auto& row : rows) EXPECT_EQ(LeadingNumber(row.text), row.number) << '"' << row.text << '"';
+  const std::pair<std::string, double> rows[] = {
+      {"300", 300}, {"  150", 150}, {" 12ab", 12}, {"\t45", 45}, {"89.5", 89.5}, {".5", 0.5},   {"5.", 5},
+      {"-12", -12}, {"+7", 7},      {"12abc", 12}, {"1e400", 1}, {"3 4", 3},     {"", 0},       {"   ", 0},
+      {"abc", 0},   {"-", 0},       {".", 0},      {"- 5", 0},   {"007", 7},     {"1.2.3", 1.2}};
+  for (const auto& [text, number] : rows) EXPECT_EQ(LeadingNumber(text), number) << '"' << text << '"';
+  // Beyond a double: infinity, or 0 for the tiniest fraction.
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(LeadingNumber(std::string(400, '9')), kInfinity);
+  EXPECT_EQ(LeadingNumber("-" + std::string(400, '9')), -kInfinity);
+  EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0);
+  EXPECT_EQ(LeadingNumber(std::string(400, '0') + "42"), 42);
 }
 
 TEST(Numbers, RoundToTheNearestWholeNumberWithHalvesToEven) {
-  const struct {
-    double value;
-    std::optional<std::int32_t> whole;
-  } rows[] = {{0.5, 0},
-              {1.5, 2},
-              {2.5, 2},
-              {3.5, 4},
-              {1.52, 2},
-              {2.49, 2},
-              {-0.5, 0},
-              {-1.5, -2},
-              {-2.6, -3},
-              {2147483647.4, 2147483647},
-              {-2147483648.5, std::numeric_limits<std::int32_t>::min()},
-              {2147483647.5, std::nullopt},
-              {-2147483649.0, std::nullopt},
-              {std::numeric_limits<double>::quiet_NaN(), std::nullopt}};
-  for (const auto& row : rows) EXPECT_EQ(RoundToInt32(row.value), row.whole) << row.value;
+  const std::pair<double, std::int32_t> rows[] = {{0.5, 0},  {1.5, 2},  {2.5, 2},   {3.5, 4},  {1.52, 2},
+                                                  {2.49, 2}, {-0.5, 0}, {-1.5, -2}, {-2.6, -3}};
+  for (const auto& [value, whole] : rows) EXPECT_EQ(RoundToInt32(value), whole) << value;
+  EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);  // the ends of the range
+  EXPECT_EQ(RoundToInt32(-2147483648.5), std::numeric_limits<std::int32_t>::min());
+  for (const double outside : {2147483647.5, -2147483649.0, std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(RoundToInt32(outside), std::nullopt) << outside;
+  }
 }
 
 TEST(Twips, ConvertToPixelsAtTheScreensDpi) {
