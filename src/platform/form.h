@@ -37,7 +37,7 @@ struct HiddenMenuSpec {
 
 // A control of a layout table: its place in twips, within parent (0: the client area).
 inline ControlSpec MakeControl(int id, ControlKind kind, const char* caption, int parent, int left, int top, int width,
-                               int height, int tabIndex = -1, bool disabled = false) {
+                               int height, int tabIndex, bool disabled = false) {
   return ControlSpec{.id = id,
                      .kind = kind,
                      .caption = caption,

@@ -1,6 +1,6 @@
 #pragma once
 // The list behaviour the program relies on, in one place for the Windows controls and
-// the headless toolkit alike: items in the order added or sorted without regard to
+// the tests alike: items in the order added or sorted without regard to
 // case, a 0-based selection with -1 for none, and a selection handler that runs at
 // once whenever the selection is set, by code or by the user.
 #include <functional>

@@ -46,8 +46,7 @@ class DialUp : public ::testing::Test {
 
 TEST_F(DialUp, FillsTheIdleTimeListsInNumericOrder) {
   ASSERT_EQ(delay.ListCount(), 90);
-  EXPECT_EQ(Items(delay)[9], "10");
-  EXPECT_EQ(Items(delay)[89], "90");
+  EXPECT_EQ(Items(delay)[9] + " " + Items(delay)[89], "10 90");
   EXPECT_EQ(Items(unit), (Texts{"sek", "min"}));
   EXPECT_EQ(delay.ListIndex() + unit.ListIndex(), 0);
 }

@@ -128,20 +128,14 @@ TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
 // the corner.
 TEST_F(Extras, TheDialogGoesToTheCornerOfSmallScreensElseToTheMiddle) {
   const struct {
-    platform::ScreenMetrics screen;
-    std::vector<int> place;
-  } rows[] = {{platform::MetricsOfScreen(640, 480, 96, 96), {0, 0}},
-              {platform::MetricsOfScreen(800, 600, 96, 96), {1263, 1099}},
-              {platform::MetricsOfScreen(1024, 480, 96, 96), {0, 0}},
-              {platform::MetricsOfScreen(641, 481, 96, 96), {70, 207}},
-              {{9600, 7200, 12, 12}, {63, 199}},
-              {{9600, 7200, 15, 12}, {0, 0}},
-              {{12000, 9000, 0, 15}, {0, 0}},
-              {platform::MetricsOfScreen(15000, 12000, 1920, 1920), {888, 1099}}};
+    int width, height, dpiX, dpiY, left, top;
+  } rows[] = {{640, 480, 96, 96, 0, 0},    {800, 600, 96, 96, 1263, 1099},       {1024, 480, 96, 96, 0, 0},
+              {641, 481, 96, 96, 70, 207}, {800, 600, 120, 120, 63, 199},        {640, 600, 96, 120, 0, 0},
+              {800, 600, 0, 96, 0, 0},     {15000, 12000, 1920, 1920, 888, 1099}};
   for (const auto& row : rows) {
-    screen.metrics = row.screen;
+    screen.metrics = platform::MetricsOfScreen(row.width, row.height, row.dpiX, row.dpiY);
     info.Show();
-    EXPECT_EQ(Dialog().Place(), row.place) << row.screen.widthTwips;
+    EXPECT_EQ(Dialog().Place(), (std::vector<int>{row.left, row.top})) << row.width << " x " << row.height;
     info.Btn_Click(kInfoCloseButton);
   }
   // The screen and the dialog are measured in the same twips at every DPI, so the dialog

@@ -1,11 +1,13 @@
 // MainForm: start-up, the buttons, closing and the shutdown, and the window's layout.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/main_form_ids.h"
+#include "app/main_form_layout.h"
+#include "extras/info_form_layout.h"
 #include "support/items.h"
 #include "support/main_form_harness.h"
 
@@ -218,6 +220,20 @@ TEST_F(MainForm, AnUnloadDuringTheReportsEndsAtOnce) {
   EXPECT_FALSE(h.form.Form_Load());
   EXPECT_EQ(h.toolkit.boxes.size(), 1u);
   EXPECT_EQ(h.notifyIcon.requests.size(), 2u);
+}
+
+// What the windows' tables promise beyond their pixels, which the end-to-end scenarios
+// check: every control its own id and its own place in the tab order, and only the
+// connection list disabled.
+TEST(Layout, IdsAndTabPlacesAreUniqueAndOnlyTheConnectionListIsDisabled) {
+  for (const platform::FormSpec& form : {app::MainFormLayout(), extras::InfoFormLayout()}) {
+    std::set<int> ids, tabPlaces;
+    for (const platform::ControlSpec& c : form.controls) {
+      EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+      EXPECT_TRUE(c.tabIndex < 0 || tabPlaces.insert(c.tabIndex).second) << c.id;
+      EXPECT_EQ(c.disabled, c.id == app::kProviderListId) << c.id;
+    }
+  }
 }
 
 }  // namespace

@@ -87,7 +87,6 @@ TEST(IniReader, ReadsTheFileNamedLastAndMakesTheKeysOfTheMinutes) {
   EXPECT_EQ(ini.GetIniString("Werktags", "08:00", "", "C:\\a\\Provider.INI"), "DayLine");
   EXPECT_EQ(ini.GetIniString("Werktags", "09:00", "none", ""), "none");
   EXPECT_EQ(profile.lastFile, "C:\\a\\Provider.INI");
-  EXPECT_EQ(ini.LastIniFile, "C:\\a\\Provider.INI");
   EXPECT_EQ(TimeKey(8, 5) + TimeKey(0, 0) + TimeKey(23, 59) + TimeKey(10, 10), "08:0500:0023:5910:10");
 }
 
