@@ -149,18 +149,15 @@ const std::vector<Command> kCommands = {
      }},
     {"caption", "[ID]", 0,
      [](const Args& a) { return Print(Text(a.empty() ? Window(a) : Control(a, 0, Window({})))); }},
-    {"client", "", 0,
-     [](const Args& a) {
-       RECT r{};
-       GetClientRect(Window(a), &r);
-       return Print(std::to_string(r.right) + " " + std::to_string(r.bottom));
-     }},
-    // Left, top, width and height of a control within the client area.
+    // Left, top, width and height of a control within the client area; of the client area for 0.
     {"rect", "ID [info]", 1,
      [](const Args& a) {
        RECT r{};
-       GetWindowRect(Control(a, 0, Window(a)), &r);
-       MapWindowPoints(nullptr, Window(a), reinterpret_cast<POINT*>(&r), 2);
+       GetClientRect(Window(a), &r);
+       if (Number(a, 0) != 0) {
+         GetWindowRect(Control(a, 0, Window(a)), &r);
+         MapWindowPoints(nullptr, Window(a), reinterpret_cast<POINT*>(&r), 2);
+       }
        return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
                     " " + std::to_string(r.bottom - r.top));
      }},

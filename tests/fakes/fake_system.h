@@ -62,9 +62,7 @@ class FakeShell final : public platform::Shell {
   void StartProcess(std::string_view commandLine, platform::ShowCommand show) override {
     started.push_back(std::string(commandLine) + Show(show));
   }
-  static std::string Show(platform::ShowCommand show) {
-    return show == platform::ShowCommand::Normal ? " (1)" : " (10)";
-  }
+  static std::string Show(platform::ShowCommand s) { return s == platform::ShowCommand::Normal ? " (1)" : " (10)"; }
   std::vector<std::string> opened;   // "owner document (show command)"
   std::vector<std::string> started;  // "command line (show command)"
 };
