@@ -13,9 +13,18 @@ prefix="$(realpath -m "$1")"; shift
 export WINEPREFIX="$prefix"
 if [ "$1" = wineserver ]; then shift; exec "$wineserver" "$@"; fi
 # Windows need a display; without one, the program gets a virtual one, which stays
-# until the prefix's last process (explorer.exe among them) has ended.
+# until the prefix's last process (explorer.exe among them) has ended. When the
+# prefix's server already runs, its processes have their display, and a call meanwhile
+# (a driver command beside a running Tarvio) ends with its own program.
 if [ -z "${DISPLAY:-}" ]; then
-  exec env WINE_RUN_UNTIL_IDLE=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$prefix" "$@"
+  until_idle=1
+  if [ -d "$prefix" ]; then
+    server_dir="/server-$(stat -c '%d %i' "$prefix" | { read -r dev ino; printf '%x-%x' "$dev" "$ino"; })"
+    for pid in $(pgrep -x 'wineserver(64)?' || true); do
+      [[ "$(readlink "/proc/$pid/cwd" || true)" != *"$server_dir" ]] || until_idle=
+    done
+  fi
+  exec env WINE_RUN_UNTIL_IDLE="$until_idle" xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$prefix" "$@"
 fi
 export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
