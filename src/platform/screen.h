@@ -16,10 +16,6 @@ class Screen {
   virtual ScreenMetrics Metrics() const = 0;
 };
 
-}  // namespace tarvio::platform
-
-namespace tarvio::platform {
-
 // Twips to pixels at the given pixels per inch, rounded to the nearest pixel (halves
 // away from zero), the one rounding every window and control position uses.
 constexpr int TwipsToPixels(int twips, int pixelsPerInch) {

@@ -67,6 +67,7 @@ void Schedule::RebuildSchedule() {
   const std::vector<std::string> dayNames = SplitAtComma(kDayTypeNames);
   platform::ListControl* const lines[kDayTypes] = {&workdayLines_, &weekendLines_};
   std::int16_t carried[kDayTypes] = {kNoChange, kNoChange};
+  PlanTable next{};
 
   for (int hour = 0; hour < kHours; ++hour) {
     // Ticks that run meanwhile keep to the table in force.
@@ -75,7 +76,7 @@ void Schedule::RebuildSchedule() {
       const std::string key = TimeKey(hour, minute);
       for (int d = 0; d < kDayTypes; ++d) {
         const auto day = static_cast<std::size_t>(d);
-        std::int16_t& cell = nextPlan_[day][static_cast<std::size_t>(hour)][static_cast<std::size_t>(minute)];
+        std::int16_t& cell = next[day][static_cast<std::size_t>(hour)][static_cast<std::size_t>(minute)];
         cell = kNoChange;
         const std::string name = ini_.GetIniString(dayNames[day], key, "", IniFilePath);
         if (name.empty()) {
@@ -95,7 +96,7 @@ void Schedule::RebuildSchedule() {
   }
   // In force from here on; the next tick applies the due connection even if it is the
   // one selected already.
-  ProviderPlan = nextPlan_;
+  ProviderPlan = next;
   CurrentPlanIndex = kNoChange;
   planComplete_ = true;
 }

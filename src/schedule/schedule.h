@@ -53,7 +53,6 @@ class Schedule {
   platform::ListControl& providerList_;
   platform::ListControl& workdayLines_;
   platform::ListControl& weekendLines_;
-  PlanTable nextPlan_{};
   std::deque<std::string> reports_;
   bool planComplete_ = false;
   bool rebuilding_ = false;

@@ -115,8 +115,9 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
     };
     resources_->bigIcon = load(SM_CXICON, SM_CYICON);
     resources_->smallIcon = load(SM_CXSMICON, SM_CYSMICON);
-    if (resources_->bigIcon)
+    if (resources_->bigIcon) {
       SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_->bigIcon.Get()));
+    }
     if (resources_->smallIcon) {
       SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_->smallIcon.Get()));
     }
