@@ -1,6 +1,7 @@
-# Debian's -posix MinGW compilers (std::thread and friends need the posix thread model).
-set(CMAKE_C_COMPILER ${TARVIO_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TARVIO_TRIPLE}-g++-posix)
+# Debian's win32 thread model MinGW compilers: the posix model's runtime (libwinpthread)
+# imports functions of Vista and XP, which older loaders refuse; the program starts no thread.
+set(CMAKE_C_COMPILER ${TARVIO_TRIPLE}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${TARVIO_TRIPLE}-g++-win32)
 set(CMAKE_RC_COMPILER ${TARVIO_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${TARVIO_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

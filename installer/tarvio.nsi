@@ -8,7 +8,9 @@
 ;                  the language question
 ; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running.
 
-Unicode true
+; ANSI: the Unicode stub calls W functions, which Windows 98 and ME have only as
+; stubs that fail. The ANSI stub calls only A functions and loads on Windows 95 and later.
+Unicode false
 
 !ifndef VERSION | EXE32 | EXE64 | HELP | SAMPLE_INI | OUTFILE
   !error "tarvio.nsi needs VERSION, EXE32, EXE64, HELP, SAMPLE_INI and OUTFILE"

@@ -40,7 +40,10 @@ class MainForm final : public platform::FormEvents {
   void ButtonClicked(int id) override { Btn_Click(id - kButtonIdBase); }
   bool QueryUnload(platform::CloseCause cause) override { return Form_QueryUnload(cause); }
   void Unloaded() override { Form_Unload(); }
-  void TimerTick() override { schedule_.Tick(ListsReady); }
+  void TimerTick() override {
+    niPrivate_.RetryRefusedIcons();
+    schedule_.Tick(ListsReady);
+  }
 
   bool Ended() const { return ended_; }
   const schedule::Schedule& Plan() const { return schedule_; }

@@ -11,14 +11,15 @@ namespace tarvio::platform {
 // The message the shell sends to the icon's window; lParam is the mouse message.
 inline constexpr std::uint32_t kTrayCallbackMessage = 1024;  // WM_USER
 
-enum class NotifyRequest { Add, Delete };
+enum class NotifyRequest { Add, Modify, Delete };
 
 class NotifyIcon {
  public:
   virtual ~NotifyIcon() = default;
   // Shell_NotifyIcon with the notify record's first form: message, icon and tip for
-  // every request. The tip is cut to 63 characters. The result is of no use to the program.
-  virtual void Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
+  // every request. The tip is cut to 63 characters. False when the shell refused or did
+  // not answer in time (a busy Explorer at logon drops an add).
+  virtual bool Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
                       std::string_view tip) = 0;
   // The number of the registered message "TaskbarCreated"; 0 when it cannot be had.
   virtual std::uint32_t TaskbarCreatedMessage() = 0;

@@ -20,15 +20,25 @@ void NI_Private::UnhookWindow() {
   hooked_ = false;
 }
 
-void NI_Private::NotifyIconCall(platform::NotifyRequest request, std::uint32_t iconId, platform::IconHandle icon,
+bool NI_Private::NotifyIconCall(platform::NotifyRequest request, std::uint32_t iconId, platform::IconHandle icon,
                                 const std::string& tip) {
-  notifyIcon_.Notify(request, HookedWindow_, iconId, icon, tip);
+  return notifyIcon_.Notify(request, HookedWindow_, iconId, icon, tip);
 }
 
 void NI_Private::AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip) {
-  NotifyIconCall(platform::NotifyRequest::Add, iconId, icon, tip);
+  const bool there = NotifyIconCall(platform::NotifyRequest::Add, iconId, icon, tip);
   std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
-  shown_.push_back({iconId, icon, tip});
+  shown_.push_back({iconId, icon, tip, there});
+}
+
+void NI_Private::RetryRefusedIcons() {
+  for (ShownIcon& shown : shown_) {
+    if (shown.there) continue;
+    // An add that timed out may still have been carried out later: then the icon is
+    // there, a new add is refused, and only a modify tells.
+    shown.there = NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip) ||
+                  NotifyIconCall(platform::NotifyRequest::Modify, shown.id, shown.icon, shown.tip);
+  }
 }
 
 void NI_Private::RemoveTrayIcon(std::uint32_t iconId) {
@@ -37,7 +47,9 @@ void NI_Private::RemoveTrayIcon(std::uint32_t iconId) {
 }
 
 void NI_Private::ReAddIcons() {
-  for (const ShownIcon& shown : shown_) NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip);
+  for (ShownIcon& shown : shown_) {
+    shown.there = NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip);
+  }
 }
 
 std::intptr_t NI_Private::TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

@@ -33,11 +33,16 @@ class NI_Private final : public platform::WindowMessageSink {
   // Puts the saved procedure back; HookedWindow and PrevWndProc keep their values.
   void UnhookWindow();
 
-  // Every request names HookedWindow as the receiver of the icon's messages.
-  void NotifyIconCall(platform::NotifyRequest request, std::uint32_t iconId, platform::IconHandle icon,
+  // Every request names HookedWindow as the receiver of the icon's messages. False when
+  // the shell refused it or did not answer in time.
+  bool NotifyIconCall(platform::NotifyRequest request, std::uint32_t iconId, platform::IconHandle icon,
                       const std::string& tip);
   void AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip);
   void RemoveTrayIcon(std::uint32_t iconId);
+  // The clock's turn: an icon whose add the shell dropped is asked for again, until it is
+  // there. Explorer gives an add a few seconds and drops it while it is busy, as it is at
+  // logon, when an autostart runs: without the icon nobody could reach the program.
+  void RetryRefusedIcons();
 
   std::intptr_t TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam);
@@ -54,6 +59,7 @@ class NI_Private final : public platform::WindowMessageSink {
     std::uint32_t id;
     platform::IconHandle icon;
     std::string tip;
+    bool there;  // the shell took the add
   };
 
   void ReAddIcons();

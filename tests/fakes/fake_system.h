@@ -3,6 +3,7 @@
 // the program asked of it.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,15 +68,33 @@ class FakeShell final : public platform::Shell {
   std::vector<std::string> started;  // "command line (show command)"
 };
 
+// A shell that keeps its icons; while busy it refuses every request, and a refused add
+// may still be carried out late, as a busy Explorer does after a time-out.
 class FakeNotifyIcon final : public platform::NotifyIcon {
  public:
-  void Notify(platform::NotifyRequest request, platform::WindowHandle window, std::uint32_t iconId,
+  bool Notify(platform::NotifyRequest request, platform::WindowHandle window, std::uint32_t iconId,
               platform::IconHandle icon, std::string_view tip) override {
-    requests.push_back((request == platform::NotifyRequest::Add ? "add " : "delete ") + std::to_string(window) + " " +
-                       std::to_string(iconId) + " " + std::to_string(icon) + " " + std::string(tip));
+    using enum platform::NotifyRequest;
+    requests.push_back((request == Add ? "add " : request == Modify ? "modify " : "delete ") + std::to_string(window) +
+                       " " + std::to_string(iconId) + " " + std::to_string(icon) + " " + std::string(tip));
+    if (busyRequests > 0) {
+      --busyRequests;
+      if (request == Add && addsLate) icons.insert(iconId);
+      return false;
+    }
+    if (request == Add) return icons.insert(iconId).second;
+    return request == Modify ? icons.count(iconId) != 0 : icons.erase(iconId) != 0;
   }
   std::uint32_t TaskbarCreatedMessage() override { return taskbarCreated; }
-  std::vector<std::string> requests;      // "add|delete window id icon tip"
+  // Explorer started anew: a taskbar without icons.
+  std::uint32_t NewTaskbar() {
+    icons.clear();
+    return taskbarCreated;
+  }
+  std::vector<std::string> requests;      // "add|modify|delete window id icon tip"
+  std::set<std::uint32_t> icons;          // the ones the taskbar shows
+  int busyRequests = 0;                   // refused before the shell answers again
+  bool addsLate = false;                  // a refused add shows up all the same
   std::uint32_t taskbarCreated = 0xC0F0;  // registered messages lie in 0xC000..0xFFFF
 };
 

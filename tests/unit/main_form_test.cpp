@@ -89,8 +89,11 @@ TEST_F(MainForm, UnknownEntriesAreReportedAfterStartUpWhileTheClockRuns) {
 }
 
 TEST_F(MainForm, TheClockAppliesThePlanHiddenOrNot) {
+  h.notifyIcon.busyRequests = 1;  // the taskbar drops the add at logon
   Load();
+  EXPECT_TRUE(h.notifyIcon.icons.empty());
   h.Main().Tick();
+  EXPECT_EQ(h.notifyIcon.icons.size(), 1u);
   EXPECT_EQ(h.registry.writes,
             (Texts{"HKCU\\remoteaccess\\InternetProfile=Nachttarif", "HKCU\\remoteaccess\\Default=Nachttarif",
                    "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet=Nachttarif"}));

@@ -1,6 +1,7 @@
 // The tray icon and the hook on the window that receives its messages.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "fakes/fake_system.h"
@@ -70,16 +71,48 @@ TEST_F(Tray, ANewTaskbarGetsBackTheIconsNotRemoved) {
   tray.AddTrayIcon(1, 0x66, "Zwei");
   tray.AddTrayIcon(0, 0x55, "Tarvio neu");  // the same icon again, with another tip
   icon.requests.clear();
-  hook.Send(kWindow, icon.taskbarCreated);
+  hook.Send(kWindow, icon.NewTaskbar());
   EXPECT_EQ(icon.requests, (Texts{"add 700 1 102 Zwei", "add 700 0 85 Tarvio neu"}));
   tray.RemoveTrayIcon(1);
-  hook.Send(kWindow, icon.taskbarCreated);
+  // A new taskbar that is still busy drops the add; the clock asks again.
+  icon.busyRequests = 1;
+  hook.Send(kWindow, icon.NewTaskbar());
   EXPECT_EQ(icon.requests.back(), "add 700 0 85 Tarvio neu");
+  tray.RetryRefusedIcons();
+  EXPECT_EQ(icon.icons, std::set<std::uint32_t>{0});
   tray.RemoveTrayIcon(0);
   EXPECT_EQ(icon.requests.back(), "delete 700 0 1 ");
-  hook.Send(kWindow, icon.taskbarCreated);
-  EXPECT_EQ(icon.requests.size(), 5u);
+  hook.Send(kWindow, icon.NewTaskbar());
+  tray.RetryRefusedIcons();
+  EXPECT_EQ(icon.requests.size(), 6u);
   EXPECT_EQ(hook.delivered.size(), 3u);
+}
+
+// At logon Explorer is busy and drops an add it could not answer in time, sometimes
+// carrying it out later all the same. Each tick asks again until the icon is there, then
+// never again.
+TEST_F(Tray, AnAddTheShellDropsIsAskedForOnTheTicksUntilTheIconIsThere) {
+  tray.HookWindow(kWindow);
+  const struct {
+    int busyRequests;
+    bool addsLate;
+    Texts requests;  // the add, then three ticks
+  } rows[] = {{0, false, {"add"}},
+              {2, false, {"add", "add", "modify", "add"}},
+              {1, true, {"add", "add", "modify"}}};
+  for (const auto& row : rows) {
+    icon.busyRequests = row.busyRequests;
+    icon.addsLate = row.addsLate;
+    icon.requests.clear();
+    tray.AddTrayIcon(0, 0x55, "Tarvio");
+    for (int tick = 0; tick < 3; ++tick) tray.RetryRefusedIcons();
+    Texts kinds;
+    for (const std::string& request : icon.requests) kinds.push_back(request.substr(0, request.find(' ')));
+    EXPECT_EQ(kinds, row.requests) << row.busyRequests;
+    EXPECT_EQ(icon.requests.back(), kinds.back() + " 700 0 85 Tarvio");
+    EXPECT_EQ(icon.icons, std::set<std::uint32_t>{0});
+    tray.RemoveTrayIcon(0);
+  }
 }
 
 // Without a registered message number, 0 (WM_NULL) must not count as a new taskbar.

@@ -24,11 +24,12 @@ NOTIFYICONDATAA NotifyRecord(HWND window, UINT iconId, HICON icon, std::string_v
   return record;
 }
 
-void Win32NotifyIcon::Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
+bool Win32NotifyIcon::Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
                              std::string_view tip) {
   NOTIFYICONDATAA record =
       NotifyRecord(reinterpret_cast<HWND>(window), iconId, reinterpret_cast<HICON>(icon), ToAnsi(tip));
-  Shell_NotifyIconA(request == NotifyRequest::Add ? NIM_ADD : NIM_DELETE, &record);
+  const DWORD message = request == NotifyRequest::Add ? NIM_ADD : request == NotifyRequest::Modify ? NIM_MODIFY : NIM_DELETE;
+  return Shell_NotifyIconA(message, &record) != FALSE;
 }
 
 std::uint32_t Win32NotifyIcon::TaskbarCreatedMessage() { return RegisterWindowMessageA("TaskbarCreated"); }

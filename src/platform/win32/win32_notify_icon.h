@@ -6,7 +6,7 @@ namespace tarvio::platform::win32 {
 
 class Win32NotifyIcon final : public NotifyIcon {
  public:
-  void Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
+  bool Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
               std::string_view tip) override;
   std::uint32_t TaskbarCreatedMessage() override;
 };

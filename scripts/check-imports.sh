@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Checks that Windows programs load on the oldest Windows they are for:
+#   check-imports.sh TABLE FILE...          every file against the table
+#   check-imports.sh --list FILE...         the imports of the files, "DLL function" a line
+# TABLE is docs/imports.md: one row per imported function, with the first Windows of the
+# 9x line and of the NT line that export it. A file's floor follows from its machine:
+#   i386     Windows 98 on the 9x line, Windows 2000 (NT 5.0) on the NT line, header 4.0
+#   x86-64   Windows XP x64 / Server 2003 (NT 5.2), header 5.2
+# Fails on an import the table lacks, one above the file's floor, and a header whose OS or
+# subsystem version is above the floor. An older loader refuses a program with either.
+set -euo pipefail
+
+list=0
+if [ "${1:-}" = --list ]; then
+  list=1
+  shift
+else
+  table="$1"
+  shift
+fi
+
+# imports FILE: "dll function" lines, the DLL in lower case; ordinals as "#N".
+imports() {
+  x86_64-w64-mingw32-objdump -p "$1" | awk '
+    /^The Import Tables/ { on = 1; next }
+    /^The (Export|Relocation|Resource|Debug)|^PE File Base Relocations/ { on = 0 }
+    !on { next }
+    /DLL Name:/ { dll = tolower($3); next }
+    dll != "" && $1 ~ /^[0-9a-f]+$/ && NF == 3 && $2 ~ /^[0-9]+$/ { print dll, $3; next }
+    dll != "" && /<none>/ { print dll, "#" $NF }'
+}
+
+# header FILE: "machine os subsystem", the versions as major.minor.
+header() {
+  x86_64-w64-mingw32-objdump -p "$1" | awk '
+    /file format pei-/ { machine = ($NF ~ /x86-64/) ? "x86-64" : "i386" }
+    /^MajorOSystemVersion/ { osMajor = $2 } /^MinorOSystemVersion/ { osMinor = $2 }
+    /^MajorSubsystemVersion/ { subMajor = $2 } /^MinorSubsystemVersion/ { subMinor = $2 }
+    END { print machine, osMajor "." osMinor, subMajor "." subMinor }'
+}
+
+if [ "$list" -eq 1 ]; then
+  for file in "$@"; do imports "$file"; done | sort -u
+  exit 0
+fi
+
+[ -f "$table" ] || { echo "check-imports.sh: no table $table" >&2; exit 2; }
+failed=0
+for file in "$@"; do
+  read -r machine os subsystem < <(header "$file")
+  if [ "$machine" = x86-64 ]; then
+    floor_9x=none floor_nt=5.2 floor_header=5.2
+  else
+    floor_9x=98 floor_nt=5.0 floor_header=4.0
+  fi
+  problems=$(imports "$file" | awk -v table="$table" -v floor9x="$floor_9x" -v floorNt="$floor_nt" '
+    function version(v) { split(v, p, "."); return p[1] * 100 + p[2] }
+    BEGIN {
+      # | DLL | Function | 9x | NT | Source |, the header and its rule skipped.
+      rank9x["95"] = 1; rank9x["98"] = 2; rank9x["ME"] = 3
+      while ((getline line < table) > 0) {
+        if (line !~ /^\| *[A-Za-z0-9_]+\.(dll|DLL) *\|/) continue
+        n = split(line, cell, "|")
+        for (i = 2; i <= n; i++) gsub(/^ +| +$/, "", cell[i])
+        key = tolower(cell[2]) " " cell[3]
+        nine[key] = cell[4]; nt[key] = cell[5]; source[key] = cell[6]
+      }
+    }
+    {
+      key = $1 " " $2
+      if (!(key in nt)) { print "  not in the table: " key; next }
+      if (source[key] == "") print "  no source for: " key
+      if (nt[key] !~ /^[0-9]+\.[0-9]+$/ || version(nt[key]) > version(floorNt))
+        print "  " key ": NT " nt[key] ", the floor is " floorNt
+      # "stub": Windows 9x exports it, so the loader is content; the call fails, which
+      # the table says the caller copes with.
+      if (floor9x != "none" && nine[key] != "stub" && !(nine[key] in rank9x && rank9x[nine[key]] <= rank9x[floor9x]))
+        print "  " key ": Windows " nine[key] " on the 9x line, the floor is " floor9x
+    }')
+  for version in "$os" "$subsystem"; do
+    awk -v v="$version" -v f="$floor_header" 'BEGIN { split(v, a, "."); split(f, b, "."); exit !(a[1] * 100 + a[2] > b[1] * 100 + b[2]) }' &&
+      problems+=$'\n'"  header version $version above $floor_header"
+  done
+  problems=$(sed '/^$/d' <<<"$problems")
+  if [ -n "$problems" ]; then
+    echo "FAIL $file ($machine, OS $os, subsystem $subsystem):"
+    echo "$problems"
+    failed=1
+  else
+    echo "ok   $file ($machine, OS $os, subsystem $subsystem, $(imports "$file" | wc -l) imports)"
+  fi
+done
+exit "$failed"
