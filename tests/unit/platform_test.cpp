@@ -133,6 +133,32 @@ TEST(Utf8, DecodesEverySequenceLengthAndTakesBrokenBytesOneByOne) {
   }
 }
 
+// Valid text goes to UTF-16 and back unchanged; what is no character becomes U+FFFD.
+TEST(Utf8, ConvertsToUtf16AndBackAndReplacesWhatIsNoCharacter) {
+  const struct {
+    std::string utf8;
+    std::u16string utf16;
+    bool valid;
+  } rows[] = {{"B\xC3\xBCro \x7F\xDF\xBF\xE2\x82\xAC", u"B\u00FCro \u007F\u07FF\u20AC", true},
+              {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", u"\U0001F600\U0010FFFF", true},
+              {"\xC3"
+               "a",
+               u"\uFFFDa", false},
+              {"\xED\xA0\x80\xF4\x90\x80\x80", u"\uFFFD\uFFFD", false}};  // a surrogate, U+110000
+  for (const auto& row : rows) {
+    EXPECT_EQ(Utf16FromUtf8(row.utf8), row.utf16) << row.utf8;
+    if (row.valid) {
+      EXPECT_EQ(Utf8FromUtf16(row.utf16), row.utf8);
+    }
+  }
+  const std::u16string lone[] = {{u'a', char16_t(0xDC00)}, {char16_t(0xD83D), u'a'}, {u'a', char16_t(0xD83D)}};
+  EXPECT_EQ(Utf8FromUtf16(lone[0]), "a\xEF\xBF\xBD");
+  EXPECT_EQ(Utf8FromUtf16(lone[1]),
+            "\xEF\xBF\xBD"
+            "a");
+  EXPECT_EQ(Utf8FromUtf16(lone[2]), "a\xEF\xBF\xBD");
+}
+
 TEST(Numbers, ReadTheNumberATextBeginsWith) {
   const std::pair<std::string, double> rows[] = {
       {"300", 300}, {"  150", 150}, {" 12ab", 12}, {"\t45", 45}, {"89.5", 89.5}, {".5", 0.5},   {"5.", 5},

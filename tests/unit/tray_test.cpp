@@ -97,9 +97,7 @@ TEST_F(Tray, AnAddTheShellDropsIsAskedForOnTheTicksUntilTheIconIsThere) {
     int busyRequests;
     bool addsLate;
     Texts requests;  // the add, then three ticks
-  } rows[] = {{0, false, {"add"}},
-              {2, false, {"add", "add", "modify", "add"}},
-              {1, true, {"add", "add", "modify"}}};
+  } rows[] = {{0, false, {"add"}}, {2, false, {"add", "add", "modify", "add"}}, {1, true, {"add", "add", "modify"}}};
   for (const auto& row : rows) {
     icon.busyRequests = row.busyRequests;
     icon.addsLate = row.addsLate;

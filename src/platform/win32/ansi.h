@@ -1,7 +1,11 @@
 #pragma once
 // Text is UTF-8 inside the program and the system's ANSI code page (CP_ACP) for the "A"
-// functions: the one place that converts between the two. Characters the code page
-// lacks become '?', as the "A" functions would see them.
+// functions: the one place that converts between the two, through UTF-16 with the
+// code-page calls every Windows has (Windows 95 knows no CP_UTF8). Characters the code
+// page lacks become its nearest letter or '?', as the "A" functions would see them.
+// Nothing turns into an empty text: should the system refuse a conversion, bytes and
+// characters up to 0xFF stand for each other (Latin-1), so a name still converts back
+// to its own bytes.
 #include <string>
 #include <string_view>
 

@@ -53,6 +53,7 @@ using ScopedMenu = Scoped<HMENU, &DestroyMenu>;
 using ScopedWindow = Scoped<HWND, &DestroyWindow>;
 using ScopedFont = Scoped<HFONT, &DeleteGdiObject<HFONT>>;
 using ScopedGlobal = Scoped<HGLOBAL, &GlobalFree>;
+using ScopedLibrary = Scoped<HMODULE, &FreeLibrary>;
 
 // The screen's device context, from GetDC(nullptr) to ReleaseDC.
 class ScopedScreenDC {

@@ -2,19 +2,26 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace tarvio::platform::win32 {
 
 bool Win32InstanceCheck::AnotherInstanceRunning() {
-  if (!mutex_) {
-    const std::string name = std::string("Local\\") + name_;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
-    existed_ = GetLastError() == ERROR_ALREADY_EXISTS;
-    mutex_.Reset(mutex);
-    if (!mutex_) return false;  // no mutex, no evidence of another instance
+  if (asked_) return another_;
+  asked_ = true;
+  for (const std::string& name : names_) {
+    mutex_.Reset(CreateMutexA(nullptr, FALSE, name.c_str()));
+    const DWORD error = GetLastError();
+    if (mutex_) {
+      another_ = error == ERROR_ALREADY_EXISTS;
+      return another_;
+    }
+    // Held by an instance that runs with other rights (started as administrator, say):
+    // the name is taken all the same.
+    if (error == ERROR_ACCESS_DENIED) {
+      another_ = true;
+      return another_;
+    }
   }
-  return existed_;
+  return another_;  // no name served: no evidence of another instance
 }
 
 }  // namespace tarvio::platform::win32

@@ -1,6 +1,10 @@
 #pragma once
-// A named mutex in the session's own namespace: another user's instance, in another
-// session, does not count.
+// A named mutex held for the whole run, in the session's own namespace where the system
+// has one: another user's instance, in another session, does not count.
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 #include "platform/instance_check.h"
 #include "platform/win32/scoped.h"
 
@@ -8,14 +12,17 @@ namespace tarvio::platform::win32 {
 
 class Win32InstanceCheck final : public InstanceCheck {
  public:
-  // name: the mutex's name below "Local\".
-  explicit Win32InstanceCheck(const char* name) : name_(name) {}
+  // The mutex's names, in the order they are tried: a name the system refuses gives way
+  // to the next. Windows before 2000 knows no "Local\" and refuses a name with a
+  // backslash; Windows 2000 and later treat "Local\X" and "X" as one name.
+  explicit Win32InstanceCheck(std::initializer_list<const char*> names) : names_(names.begin(), names.end()) {}
   bool AnotherInstanceRunning() override;
 
  private:
-  const char* name_;
+  std::vector<std::string> names_;
   ScopedHandle mutex_;  // held for the whole run
-  bool existed_ = false;
+  bool asked_ = false;
+  bool another_ = false;
 };
 
 }  // namespace tarvio::platform::win32

@@ -28,7 +28,9 @@ bool Win32NotifyIcon::Notify(NotifyRequest request, WindowHandle window, std::ui
                              std::string_view tip) {
   NOTIFYICONDATAA record =
       NotifyRecord(reinterpret_cast<HWND>(window), iconId, reinterpret_cast<HICON>(icon), ToAnsi(tip));
-  const DWORD message = request == NotifyRequest::Add ? NIM_ADD : request == NotifyRequest::Modify ? NIM_MODIFY : NIM_DELETE;
+  const DWORD message = request == NotifyRequest::Add      ? NIM_ADD
+                        : request == NotifyRequest::Modify ? NIM_MODIFY
+                                                           : NIM_DELETE;
   return Shell_NotifyIconA(message, &record) != FALSE;
 }
 

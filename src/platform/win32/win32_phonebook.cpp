@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/win32/ansi.h"
+#include "platform/win32/scoped.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -18,7 +19,9 @@ struct RasEntryNameFirstForm {
   CHAR szEntryName[RAS_MaxEntryName + 1];
 };
 
-std::vector<std::string> Enumerate(DWORD recordSize) {
+using RasEnumEntriesFunction = DWORD(WINAPI*)(LPCSTR, LPCSTR, LPRASENTRYNAMEA, LPDWORD, LPDWORD);
+
+std::vector<std::string> Enumerate(RasEnumEntriesFunction RasEnumEntriesA, DWORD recordSize) {
   std::vector<std::string> names;
   DWORD bytes = recordSize;
   DWORD count = 0;
@@ -49,8 +52,18 @@ std::vector<std::string> Enumerate(DWORD recordSize) {
 }  // namespace
 
 std::vector<std::string> Win32Phonebook::EntryNames() {
-  std::vector<std::string> names = Enumerate(sizeof(RASENTRYNAMEA));
-  if (names.empty()) names = Enumerate(sizeof(RasEntryNameFirstForm));
+  // Dial-up networking is an optional part of Windows 98 and ME: without it there is no
+  // rasapi32.dll, and a program that imported it would not start at all. Looked up here,
+  // with no message box from the system when the library or one it needs is missing.
+  const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  const ScopedLibrary ras(LoadLibraryA("rasapi32.dll"));
+  SetErrorMode(errorMode);
+  const FARPROC found = ras ? GetProcAddress(ras.Get(), "RasEnumEntriesA") : nullptr;
+  if (found == nullptr) return {};
+  // Through the generic function type, which any function pointer converts to.
+  const auto enumerate = reinterpret_cast<RasEnumEntriesFunction>(reinterpret_cast<void (*)()>(found));
+  std::vector<std::string> names = Enumerate(enumerate, sizeof(RASENTRYNAMEA));
+  if (names.empty()) names = Enumerate(enumerate, sizeof(RasEntryNameFirstForm));
   for (std::string& name : names) name = FromAnsi(name);
   return names;
 }

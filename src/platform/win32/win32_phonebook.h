@@ -1,5 +1,6 @@
 #pragma once
-// RasEnumEntriesA over all phonebooks (null phonebook path); the ANSI names are
+// RasEnumEntriesA over all phonebooks (null phonebook path), looked up at run time: no
+// entries where dial-up networking is not installed. The ANSI names are
 // converted to UTF-8.
 #include "platform/phonebook.h"
 

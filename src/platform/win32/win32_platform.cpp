@@ -30,7 +30,7 @@ struct Win32Platform::BackEnds {
   Win32Shell shell;
   Win32ProgramInfo programInfo;
   // Tells a second start in the same session that the program runs already.
-  Win32InstanceCheck instanceCheck{"Tarvio.SingleInstance"};
+  Win32InstanceCheck instanceCheck{"Local\\Tarvio.SingleInstance", "Tarvio.SingleInstance"};
   Win32Phonebook phonebook;
 };
 

@@ -1,0 +1,38 @@
+// The conversion between UTF-8 and the ANSI code page on the real kernel32, in the code
+// page of western Windows, 1252.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/ansi.h"
+
+namespace tarvio::platform::win32 {
+namespace {
+
+TEST(Ansi, EveryByteOfCodePage1252ComesBackAndTheLettersAreTheirUnicode) {
+  ASSERT_EQ(GetACP(), 1252u);
+  const struct {
+    std::string ansi, utf8;
+  } rows[] = {{"B\xFCro \xE4\xF6\xC4\xD6\xDC\xDF", "Büro äöÄÖÜß"},
+              {"\x80\x84\x93\x94\x96\x9F", "€„“”–Ÿ"},
+              {"\x81\x8D\x8F\x90\x9D", "\u0081\u008D\u008F\u0090\u009D"}};  // no letters in 1252
+  for (const auto& row : rows) {
+    EXPECT_EQ(FromAnsi(row.ansi), row.utf8);
+    EXPECT_EQ(ToAnsi(row.utf8), row.ansi);
+  }
+  for (int byte = 0x80; byte <= 0xFF; ++byte) {
+    const std::string ansi(1, static_cast<char>(byte));
+    EXPECT_EQ(ToAnsi(FromAnsi(ansi)), ansi) << byte;
+  }
+}
+
+// What the code page lacks becomes its nearest letter or '?', and what is no character
+// at all '?'; nothing is dropped.
+TEST(Ansi, WhatTheCodePageLacksBecomesItsNearestLetterOrAQuestionMark) {
+  EXPECT_EQ(ToAnsi("Netz 日本 Ω \xC3"), "Netz ?? O ?");
+}
+
+}  // namespace
+}  // namespace tarvio::platform::win32
