@@ -29,8 +29,9 @@ Unicode false
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\Tarvio"
-; An update goes where the last installation went, unless /D= says otherwise.
+; The default folder is set in .onInit: Windows 9x without user profiles has no
+; per-user application data folder. An update goes where the last installation went,
+; unless /D= says otherwise.
 InstallDirRegKey HKCU "${UNINST_KEY}" "InstallLocation"
 ; Everything lives in the user's own folders and registry: never ask for elevation.
 RequestExecutionLevel user
@@ -158,6 +159,13 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
+  ${If} $INSTDIR == ""
+    ${If} $LOCALAPPDATA != ""
+      StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Tarvio"
+    ${Else}
+      StrCpy $INSTDIR "$PROGRAMFILES\Tarvio"
+    ${EndIf}
+  ${EndIf}
   ; German unless asked otherwise, whatever the system's language.
   StrCpy $LANGUAGE ${LANG_GERMAN}
   ${GetParameters} $R0

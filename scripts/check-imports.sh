@@ -7,7 +7,8 @@
 #   i386     Windows 98 on the 9x line, Windows 2000 (NT 5.0) on the NT line, header 4.0
 #   x86-64   Windows XP x64 / Server 2003 (NT 5.2), header 5.2
 # Fails on an import the table lacks, one above the file's floor, and a header whose OS or
-# subsystem version is above the floor. An older loader refuses a program with either.
+# subsystem version is above the floor: an older loader refuses a program with either.
+# It also fails on a row that none of the files imports: the table lists what ships.
 set -euo pipefail
 
 list=0
@@ -90,4 +91,12 @@ for file in "$@"; do
     echo "ok   $file ($machine, OS $os, subsystem $subsystem, $(imports "$file" | wc -l) imports)"
   fi
 done
+# Rows no file imports any more.
+stale=$(comm -13 <(for file in "$@"; do imports "$file"; done | sort -u) \
+  <(awk -F'|' '/^\| *[A-Za-z0-9_]+\.(dll|DLL) *\|/ { gsub(/ /, "", $2); gsub(/ /, "", $3); print tolower($2), $3 }' "$table" | sort -u))
+if [ -n "$stale" ]; then
+  echo "FAIL rows of $table that no file imports:"
+  sed 's/^/  /' <<<"$stale"
+  failed=1
+fi
 exit "$failed"

@@ -7,10 +7,11 @@ packages=(
   cmake ninja-build g++ make
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-dev clang-format
-  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64
   wine64 xvfb xauth
   imagemagick
-  nsis zip
+  nsis zip p7zip-full
+  fonts-wine
 )
 
 missing=()

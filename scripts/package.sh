@@ -62,6 +62,11 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 installer="$out/tarvio-$version-setup.exe"
+# The installer is an ANSI one, for Windows 98 and ME: its texts must all be in code page
+# 1252, which makensis would otherwise turn into '?' without a word.
+for source in installer/tarvio.nsi installer/strings.nsh; do
+  iconv -f UTF-8 -t CP1252 "$source" >/dev/null || { echo "package.sh: $source has text outside code page 1252" >&2; exit 1; }
+done
 makensis -V2 -WX -INPUTCHARSET UTF8 \
   -DVERSION="$file_version" \
   -DEXE32="$exe32" -DEXE64="$exe64" \
@@ -72,8 +77,9 @@ echo "built $installer ($(stat -c %s "$installer") bytes)"
 
 [ "$installer_only" -eq 1 ] && exit 0
 
-# Notepad on older Windows reads UTF-8 only with a byte-order mark and CRLF lines.
-{ printf '\xef\xbb\xbf'; sed 's/\r$//; s/$/\r/' installer/LIESMICH.txt; } >"$stage/LIESMICH.txt"
+# Notepad of Windows 98 and ME reads only the ANSI code page (1252 in the west) and
+# wants CRLF lines.
+sed 's/\r$//; s/$/\r/' installer/LIESMICH.txt | iconv -f UTF-8 -t CP1252 >"$stage/LIESMICH.txt"
 cp "$docs/hilfe.htm" "$docs/Provider.INI" "$stage/"
 for arch in win64 win32; do
   exe=$exe64
@@ -86,3 +92,12 @@ for arch in win64 win32; do
   (cd "$stage" && zip -q -X -9 "$zip_file" tarvio.exe hilfe.htm Provider.INI LIESMICH.txt)
   echo "built $zip_file ($(stat -c %s "$zip_file") bytes)"
 done
+
+# Every Windows file the packages hold, the installer's own (its plug-ins and the
+# uninstaller) included, loads on the oldest Windows it is for.
+contents="$stage/contents"
+7z x -aou -o"$contents/setup" "$installer" >/dev/null
+for arch in win64 win32; do unzip -q -d "$contents/$arch" "$out/tarvio-$version-$arch.zip"; done
+cp "$installer" "$contents/"
+mapfile -t windows_files < <(cd "$contents" && find . -type f -exec sh -c '[ "$(head -c 2 "$1")" = MZ ]' _ {} \; -print | sort)
+(cd "$contents" && bash "$root/scripts/check-imports.sh" "$root/docs/imports.md" "${windows_files[@]}")

@@ -158,8 +158,8 @@ test_packages_hold_what_ships() {
       cmp -s <(unzip -p "$zip" hilfe.htm) "$docs/hilfe.htm"
     check "$(basename "$zip") Provider.INI is the sample plan" \
       cmp -s <(unzip -p "$zip" Provider.INI) "$docs/Provider.INI"
-    check "$(basename "$zip") LIESMICH.txt starts with a UTF-8 byte-order mark" \
-      test "$(unzip -p "$zip" LIESMICH.txt | head -c 3 | od -An -t x1 | tr -d ' ')" = efbbbf
+    check "$(basename "$zip") LIESMICH.txt read in code page 1252 is the readme, with no byte-order mark" \
+      cmp -s <(unzip -p "$zip" LIESMICH.txt | iconv -f CP1252 -t UTF-8 | tr -d '\r') installer/LIESMICH.txt
     check "$(basename "$zip") LIESMICH.txt has CRLF line ends" \
       test "$(unzip -p "$zip" LIESMICH.txt | grep -c $'\r$')" = "$(unzip -p "$zip" LIESMICH.txt | wc -l)"
   done
