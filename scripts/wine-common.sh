@@ -12,6 +12,8 @@ wine32_wow64=$wine32_wow64_dir/lib/wine/wine64
 # The native server (Debian's wrapper: it ends as soon as its last process has) serves
 # the emulated 32-bit processes as well as the 64-bit ones.
 wineserver=/usr/lib/wine/wineserver
+# Wine's own fonts, from Debian's fonts-wine; Debian's Wine does not look for them here.
+wine_fonts=/usr/share/wine/fonts
 
 # pe_machine FILE: the machine field of a PE header, 014c for i386, 8664 for x86-64.
 pe_machine() {

@@ -58,6 +58,12 @@ mkdir -p "$(dirname "$prefix")"
 (
   flock 9
   [ -f "$prefix/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1 || true; "$wineserver" -w; }
+  # Wine's own fonts (Debian's fonts-wine), where this Wine finds them: in the prefix's
+  # Fonts folder, as on Windows. Without them every window is drawn in another font.
+  fonts="$prefix/drive_c/windows/Fonts"
+  if [ -d "$wine_fonts" ] && [ ! -f "$fonts/sserife.fon" ]; then
+    mkdir -p "$fonts" && cp -n "$wine_fonts"/* "$fonts/"
+  fi
 ) 9>"$prefix.lock"
 [ -n "${WINE_RUN_UNTIL_IDLE:-}" ] || exec "$wine" "$@"
 status=0
