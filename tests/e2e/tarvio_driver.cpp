@@ -161,6 +161,14 @@ const std::vector<Command> kCommands = {
        return Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
                     " " + std::to_string(r.bottom - r.top));
      }},
+    // The window on the screen, title bar and border included: WIDTHxHEIGHT+LEFT+TOP.
+    {"frame", "[info]", 0,
+     [](const Args& a) {
+       RECT r{};
+       GetWindowRect(Window(a), &r);
+       return Print(std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
+                    std::to_string(r.left) + "+" + std::to_string(r.top));
+     }},
     {"items", "ID", 1,
      [](const Args& a) {
        HWND control = Control(a, 0, Window({}));

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <olectl.h>
 
 #include <algorithm>
 #include <vector>
@@ -11,7 +10,13 @@
 #include "platform/screen.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/form_class.h"
+#include "platform/win32/form_controls.h"
+#include "platform/win32/form_face.h"
+#include "platform/win32/form_font.h"
 #include "platform/win32/form_list_view.h"
+#include "platform/win32/form_picture.h"
+#include "platform/win32/form_placement.h"
+#include "platform/win32/form_tool_tips.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/win32_screen.h"
 
@@ -26,7 +31,7 @@ struct FormResources {
   ScopedIcon smallIcon;
   std::vector<ScopedMenu> hiddenMenus;
   std::map<int, ScopedComPtr<IPicture>> pictures;
-  ScopedWindow toolTips;
+  FormToolTips toolTips;
 };
 
 namespace {
@@ -36,42 +41,8 @@ constexpr UINT_PTR kTimerId = 1;
 // own background must reach the area inside them.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kFormExStyle = 0;
-// A drop-down list is created this much taller than its closed field: the room its
-// list takes when it opens.
-constexpr int kDropDownRows = 12;
-
 HWND Hwnd(std::uintptr_t handle) { return reinterpret_cast<HWND>(handle); }
 std::uintptr_t HandleOf(HWND window) { return reinterpret_cast<std::uintptr_t>(window); }
-
-// The dialog font (MS Shell Dlg, 8 points), whose metrics the layout's twips were made
-// for; the larger message font of newer Windows would wrap or cut the captions.
-HFONT CreateDefaultFont() {
-  LOGFONTA font{};
-  if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font) == 0) return nullptr;
-  return CreateFontIndirectA(&font);
-}
-
-ScopedComPtr<IPicture> LoadJpegResource(int resource) {
-  ScopedComPtr<IPicture> picture;
-  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
-  const DWORD size = found != nullptr ? SizeofResource(nullptr, found) : 0;
-  HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
-  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-  // The stream takes over the copy; OLE reads the picture from the stream.
-  ScopedGlobal copy(bytes != nullptr ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr);
-  void* target = copy ? GlobalLock(copy.Get()) : nullptr;
-  if (target == nullptr) return picture;
-  CopyMemory(target, bytes, size);
-  GlobalUnlock(copy.Get());
-  ScopedComPtr<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(copy.Get(), TRUE, stream.Receive()))) return picture;
-  copy.Detach();
-  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(picture.Receive())))) {
-    picture.Reset();
-  }
-  return picture;
-}
 
 }  // namespace
 
@@ -94,18 +65,7 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
   HWND window = Hwnd(window_);
   if (window == nullptr) return;
 
-  // The title bar may wrap or differ from what AdjustWindowRectEx expected: correct the
-  // outer size until the client area is exactly the size asked for.
-  RECT client{};
-  GetClientRect(window, &client);
-  const int wantWidth = Pixels(spec_.clientWidth, true);
-  const int wantHeight = Pixels(spec_.clientHeight, false);
-  if (client.right != wantWidth || client.bottom != wantHeight) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + wantWidth - client.right,
-                 outer.bottom - outer.top + wantHeight - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  FitClientArea(window, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false));
 
   if (spec_.icon != 0) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -130,7 +90,7 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
     for (const std::string& item : menu.items) AppendMenuA(popup.Get(), MF_STRING, itemId++, ToAnsi(item).c_str());
     resources_->hiddenMenus.push_back(std::move(popup));
   }
-  resources_->defaultFont.Reset(CreateDefaultFont());
+  resources_->defaultFont = CreateLayoutFont(dpiY_);
   CreateControls();
   if (spec_.timerMilliseconds > 0) SetTimer(window, kTimerId, static_cast<UINT>(spec_.timerMilliseconds), nullptr);
 }
@@ -169,91 +129,16 @@ void Win32Form::CreateControls() {
 }
 
 void Win32Form::CreateControl(const ControlSpec& control) {
-  // Positions inside a frame are relative to the frame; every control is a child of the
-  // window itself, so the dialog keyboard sees them all as siblings.
-  int left = control.left;
-  int top = control.top;
-  for (int parent = control.parent; parent != 0;) {
-    const auto found = std::find_if(spec_.controls.begin(), spec_.controls.end(),
-                                    [parent](const ControlSpec& c) { return c.id == parent; });
-    if (found == spec_.controls.end()) break;
-    left += found->left;
-    top += found->top;
-    parent = found->parent;
-  }
-  const int x = Pixels(left, true);
-  const int y = Pixels(top, false);
-  const int width = Pixels(left + control.width, true) - x;
-  int height = Pixels(top + control.height, false) - y;
-
-  const char* className = "STATIC";
-  DWORD style = WS_CHILD | WS_VISIBLE;
-  DWORD exStyle = 0;
-  const bool focusable = !control.disabled && control.tabIndex >= 0;
-  const DWORD tabStop = focusable ? static_cast<DWORD>(WS_TABSTOP) : 0u;
-  switch (control.kind) {
-    case ControlKind::Frame:
-      className = "BUTTON";
-      style |= BS_GROUPBOX;
-      break;
-    case ControlKind::Label:
-      style |= SS_LEFT;
-      break;
-    case ControlKind::Button:
-      className = "BUTTON";
-      // Long captions wrap onto a second line, as the taller buttons are meant for.
-      style |= BS_PUSHBUTTON | BS_MULTILINE | tabStop;
-      break;
-    case ControlKind::DropDownList:
-      className = "COMBOBOX";
-      style |= CBS_DROPDOWNLIST | WS_VSCROLL | tabStop;
-      break;
-    case ControlKind::ListBox:
-      className = "LISTBOX";
-      style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tabStop;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::Picture:
-      style |= SS_OWNERDRAW;
-      break;
-    case ControlKind::Line:
-      style |= SS_ETCHEDHORZ;
-      height = std::max(height, 2);
-      break;
-  }
-  if (control.disabled) style |= WS_DISABLED;
-  const int createHeight = control.kind == ControlKind::DropDownList ? height * kDropDownRows : height;
-  const std::string caption = ToAnsi(control.caption);
-  HWND window =
-      CreateWindowExA(exStyle, className, caption.c_str(), style, x, y, width, createHeight, Hwnd(window_),
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr), nullptr);
-  if (window == nullptr) return;
-  // Created last, placed last: keep the creation order as the z-order.
-  SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
   HFONT font = resources_->defaultFont.Get();
   if (!control.fontName.empty() && control.fontPoints > 0) {
-    ScopedFont own(CreateFontA(-static_cast<int>(control.fontPoints * dpiY_ / 72.0 + 0.5), 0, 0, 0, FW_NORMAL, FALSE,
-                               FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, ToAnsi(control.fontName).c_str()));
+    ScopedFont own = CreateNamedFont(control.fontName, control.fontPoints, dpiY_);
     if (own) {
       font = own.Get();
       resources_->ownFonts.push_back(std::move(own));
     }
   }
-  if (font != nullptr) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-
-  if (control.kind == ControlKind::DropDownList) {
-    // The closed field's height follows the font; set it so the control keeps the height
-    // of its layout.
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const LRESULT item = SendMessageA(window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const int shown = rect.bottom - rect.top;
-    if (item > 0 && shown != height) {
-      SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + height - shown);
-    }
-  }
+  HWND window = CreateFormControl(Hwnd(window_), control, spec_.controls, {dpiX_, dpiY_}, font);
+  if (window == nullptr) return;
   if (control.kind == ControlKind::Picture && control.resource != 0) {
     if (auto picture = LoadJpegResource(control.resource)) resources_->pictures[control.id] = std::move(picture);
   }
@@ -277,25 +162,7 @@ void Win32Form::SetControlText(int id, const std::string& text) {
 }
 
 void Win32Form::SetToolTip(int id, const std::string& text) {
-  const std::uintptr_t control = Control(id);
-  if (control == 0 || window_ == 0) return;
-  if (!resources_->toolTips) {
-    resources_->toolTips.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                               Hwnd(window_), nullptr, GetModuleHandleA(nullptr), nullptr));
-    if (!resources_->toolTips) return;
-    SendMessageA(resources_->toolTips.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
-  }
-  std::string ansi = ToAnsi(text);
-  TTTOOLINFOA tool{};
-  // The first form of the record: common controls of every version accept it.
-  tool.cbSize = TTTOOLINFOA_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = Hwnd(window_);
-  tool.uId = control;
-  tool.lpszText = ansi.data();
-  SendMessageA(resources_->toolTips.Get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(resources_->toolTips.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  resources_->toolTips.Set(Hwnd(window_), Hwnd(Control(id)), text);
 }
 
 void Win32Form::AttachList(int id, ListControl& list) {
@@ -315,12 +182,7 @@ void Win32Form::Show() {
     shownOnce_ = true;
     if (!placed_) {
       placed_ = true;
-      RECT outer{};
-      GetWindowRect(window, &outer);
-      const int width = outer.right - outer.left;
-      const int height = outer.bottom - outer.top;
-      SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      CenterOnScreen(window);
     }
     ShowWindow(window, SW_SHOWNORMAL);
     if (const std::uintptr_t focus = Control(spec_.initialFocus)) {
@@ -436,25 +298,19 @@ std::intptr_t Win32Form::HandleMessage(unsigned message, std::uintptr_t wParam, 
       }
       break;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      // A plain window's default answer is the white of edit fields; labels, frames and
-      // buttons stand on the window's own face colour, as in a dialog.
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<std::intptr_t>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CTLCOLORBTN:
+      return PaintOnFace(reinterpret_cast<HDC>(wParam));
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      const auto kind = kinds_.find(static_cast<int>(header->idFrom));
+      if (header->code != NM_CUSTOMDRAW || kind == kinds_.end() || kind->second != ControlKind::Button) break;
+      return DrawButtonCaption(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       const auto picture = resources_->pictures.find(static_cast<int>(item->CtlID));
       if (picture == resources_->pictures.end()) break;
-      OLE_XSIZE_HIMETRIC width = 0;
-      OLE_YSIZE_HIMETRIC height = 0;
-      picture->second->get_Width(&width);
-      picture->second->get_Height(&height);
-      const RECT& r = item->rcItem;
-      picture->second->Render(item->hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, height, width, -height,
-                              nullptr);
+      DrawPicture(*picture->second.Get(), *item);
       return TRUE;
     }
     case WM_DESTROY:

@@ -38,8 +38,15 @@ bool PlainLetterForControl(const MSG& msg) {
   return (code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) == 0;
 }
 
+// The top-level window a message's window belongs to (GetAncestor needs Windows 98 and
+// NT 4.0 SP4; this works on every Windows).
+HWND TopLevelOf(HWND window) {
+  while (window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) window = GetParent(window);
+  return window;
+}
+
 void Dispatch(MSG& msg) {
-  HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  HWND root = TopLevelOf(msg.hwnd);
   if (IsForm(root) && !PlainLetterForControl(msg) && (PressFocusedButton(root, msg) || IsDialogMessageA(root, &msg))) {
     return;
   }

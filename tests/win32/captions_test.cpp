@@ -1,0 +1,182 @@
+// Every caption of both windows fits its control, measured in the font the control
+// really has, on the real user32 and gdi32: at the prefix's 96 dpi, and at 120 and 144
+// dpi in programs of their own (a program reads the DPI once, when it starts).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/main_form_layout.h"
+#include "extras/info_form_layout.h"
+#include "platform/form.h"
+#include "platform/win32/ansi.h"
+#include "platform/win32/form_factory.h"
+#include "platform/win32/scoped.h"
+
+namespace tarvio::platform::win32 {
+namespace {
+
+constexpr const char* kDpiVariable = "TARVIO_TEST_DPI";
+// The group box draws its caption this far in from its left and right edge.
+constexpr int kFrameCaptionInset = 7;
+// A push button's 3-D border and the focus rectangle inside it.
+constexpr int kButtonBorder = 3;
+
+struct NoEvents final : FormEvents {
+  void ButtonClicked(int) override {}
+  bool QueryUnload(CloseCause) override { return false; }
+  void Unloaded() override {}
+};
+
+int ScreenDpi() {
+  const ScopedScreenDC screen;
+  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
+}
+
+// How many rows what is drawn in area spans, from the first row with a dark pixel to the
+// last; 0 when nothing is.
+int DarkRows(HDC dc, const RECT& area) {
+  int first = -1, last = -1;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+    }
+  }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+// The rows the button's caption spans as the button draws it, and as DrawText draws the
+// whole caption across the text area: a line too many, or one cut off, spans more.
+std::pair<int, int> DrawnAndWholeRows(HWND button, const RECT& area, const std::string& text, HFONT font) {
+  RECT client{};
+  GetClientRect(button, &client);
+  const HDC screen = GetDC(button);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom * 3);
+  const HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+  SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  const int drawn = DarkRows(memory, area);
+  RECT whole{area.left, client.bottom, area.right, client.bottom * 3};
+  FillRect(memory, &whole, GetSysColorBrush(COLOR_BTNFACE));
+  const HGDIOBJ previousFont = SelectObject(memory, font);
+  SetBkMode(memory, TRANSPARENT);
+  DrawTextA(memory, text.c_str(), -1, &whole, DT_WORDBREAK | DT_CENTER);
+  const int wholeRows = DarkRows(memory, whole);
+  SelectObject(memory, previousFont);
+  SelectObject(memory, previousBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(button, screen);
+  return {drawn, wholeRows};
+}
+
+// What does not fit, a line per caption: "id caption: needs WxH in WxH (face)".
+std::vector<std::string> CaptionsThatDoNotFit(const FormSpec& spec, bool buttonsOnOneLine) {
+  std::vector<std::string> misfits;
+  {
+    Win32FormFactory factory;
+    NoEvents events;
+    const std::unique_ptr<Form> form = factory.Create(spec, events);
+    const HWND window = reinterpret_cast<HWND>(form->Handle());
+    for (const ControlSpec& control : spec.controls) {
+      if (control.caption.empty()) continue;
+      const HWND item = GetDlgItem(window, control.id);
+      const HDC dc = GetDC(item);
+      const auto font = reinterpret_cast<HFONT>(SendMessageA(item, WM_GETFONT, 0, 0));
+      const HGDIOBJ previous = SelectObject(dc, font);
+      TEXTMETRICA metrics{};
+      GetTextMetricsA(dc, &metrics);
+      char face[LF_FACESIZE] = {};
+      GetTextFaceA(dc, LF_FACESIZE, face);
+      RECT area{};
+      GetClientRect(item, &area);
+      UINT format = DT_CALCRECT | DT_WORDBREAK;
+      if (control.kind == ControlKind::Button) InflateRect(&area, -kButtonBorder, -kButtonBorder);
+      if (control.kind == ControlKind::Frame) {
+        InflateRect(&area, -kFrameCaptionInset, 0);
+        format = DT_CALCRECT | DT_SINGLELINE;
+      }
+      const int width = area.right - area.left;
+      const int height = control.kind == ControlKind::Frame || (buttonsOnOneLine && control.kind == ControlKind::Button)
+                             ? metrics.tmHeight
+                             : area.bottom - area.top;
+      const std::string text = ToAnsi(control.caption);
+      RECT needed{0, 0, width, 0};
+      DrawTextA(dc, text.c_str(), -1, &needed, format);
+      SelectObject(dc, previous);
+      ReleaseDC(item, dc);
+      if (needed.right > width || needed.bottom > height) {
+        misfits.push_back(std::to_string(control.id) + " " + control.caption + ": needs " +
+                          std::to_string(needed.right) + "x" + std::to_string(needed.bottom) + " in " +
+                          std::to_string(width) + "x" + std::to_string(height) + " (" + face + ")");
+      }
+      // And the button draws it so: in no more lines than it needs, none of them cut.
+      if (control.kind == ControlKind::Button) {
+        const auto [drawn, whole] = DrawnAndWholeRows(item, area, text, font);
+        if (drawn == 0 || drawn > whole) {
+          misfits.push_back(std::to_string(control.id) + " " + control.caption + ": drawn over " +
+                            std::to_string(drawn) + " rows, whole over " + std::to_string(whole));
+        }
+      }
+    }
+  }
+  // The last form gone ends the message loop: not the test's.
+  MSG quit{};
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  return misfits;
+}
+
+// The main window's buttons on one line; the label, the info dialog's buttons and the
+// frames with whole lines inside.
+TEST(Captions, FitTheirControlsAtTheScreensDpi) {
+  const char* asked = std::getenv(kDpiVariable);
+  ASSERT_EQ(ScreenDpi(), asked != nullptr ? std::atoi(asked) : 96);
+  EXPECT_EQ(CaptionsThatDoNotFit(app::MainFormLayout(), true), std::vector<std::string>{});
+  EXPECT_EQ(CaptionsThatDoNotFit(extras::InfoFormLayout(), false), std::vector<std::string>{});
+}
+
+// The same test in a program of its own for each DPI, set as the display settings do.
+TEST(Captions, FitTheirControlsAt120And144Dpi) {
+  constexpr const char* kDesktop = "Control Panel\\Desktop";
+  ScopedKey desktop;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kDesktop, desktop.Receive()), ERROR_SUCCESS);
+  DWORD before = 0, size = sizeof before;
+  const bool had = RegQueryValueExA(desktop.Get(), "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before),
+                                    &size) == ERROR_SUCCESS;
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  for (const DWORD dpi : {120u, 144u}) {
+    RegSetValueExA(desktop.Get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+    std::string command =
+        std::string("\"") + program + "\" --gtest_brief=1 --gtest_filter=Captions.FitTheirControlsAtTheScreensDpi";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child));
+    WaitForSingleObject(child.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(child.hProcess, &exitCode);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(exitCode, 0u) << dpi << " dpi";
+  }
+  SetEnvironmentVariableA(kDpiVariable, nullptr);
+  if (had) {
+    RegSetValueExA(desktop.Get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before), sizeof before);
+  } else {
+    RegDeleteValueA(desktop.Get(), "LogPixels");
+  }
+}
+
+}  // namespace
+}  // namespace tarvio::platform::win32
