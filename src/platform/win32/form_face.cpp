@@ -29,7 +29,7 @@ LRESULT DrawButtonCaption(const NMCUSTOMDRAW& draw) {
   if (draw.dwDrawStage != CDDS_PREPAINT || (GetWindowLongA(button, GWL_STYLE) & BS_MULTILINE) == 0) {
     return CDRF_DODEFAULT;
   }
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(button)) + 1, '\0');
+  std::string text(static_cast<std::size_t>(SendMessageA(button, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(button, text.data(), static_cast<int>(text.size()))));
   RECT area = draw.rc;
   InflateRect(&area, -kCaptionInset, -kCaptionInset);

@@ -39,9 +39,11 @@ bool PlainLetterForControl(const MSG& msg) {
 }
 
 // The top-level window a message's window belongs to (GetAncestor needs Windows 98 and
-// NT 4.0 SP4; this works on every Windows).
+// NT 4.0 SP4; the parent of each child works on every Windows).
 HWND TopLevelOf(HWND window) {
-  while (window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) window = GetParent(window);
+  while (window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) {
+    window = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
+  }
   return window;
 }
 
