@@ -16,6 +16,13 @@ prefix="$work_root/wineprefix"
 "$wine_run" "$prefix" wineserver -p30 >/dev/null 2>&1 || true
 dir="$work_root/$scenario"
 rm -rf "$dir"; mkdir -p "$dir"
+# SCENARIO_on_windows_98: the scenario with Wine playing Windows 98 for tarvio.exe alone
+# (the driver stays as it is); Wine still exports every function then.
+windows_version=""
+if [[ "$scenario" == *_on_windows_98 ]]; then
+  scenario=${scenario%_on_windows_98}
+  windows_version=win98
+fi
 cp "$tarvio_exe" "$dir/tarvio.exe"
 
 # The console under Wine ends lines with CR LF; the scenarios compare plain lines.
@@ -52,6 +59,9 @@ ended() {  # ended PID: the window and then the process are gone
 }
 # Whatever a failed scenario left running ends with the prefix's processes.
 trap '[ $? -eq 0 ] || "$wine_run" "$prefix" wineserver -k >/dev/null 2>&1' EXIT
+app_defaults='Software\Wine\AppDefaults\tarvio.exe'
+drv reg-del-value HKCU "$app_defaults" Version
+[ -z "$windows_version" ] || drv reg-set HKCU "$app_defaults" Version "$windows_version"
 
 ras='remoteaccess'
 ics='System\CurrentControlSet\Services\ICSharing\Settings\General'
@@ -241,4 +251,5 @@ second_start_and_end_of_session)
   fail "unknown scenario"
   ;;
 esac
-echo "ok $scenario"
+[ -z "$windows_version" ] || drv reg-del-value HKCU "$app_defaults" Version
+echo "ok $scenario${windows_version:+ ($windows_version)}"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Tests the release packages: the zips' contents, and the shipped installer under Wine
-# in two long scenarios, each in one prefix of its own: a 32-bit Windows (install,
-# update, autostart on and off, refusal while Tarvio runs, uninstall, an install into a
-# folder of the user's choice) and a 64-bit one, which gets the 64-bit program.
+# Tests the release packages: the zips' contents (package.sh has checked the imports of
+# every file they hold), and the shipped installer under Wine in long scenarios, each in
+# a prefix of its own: a 32-bit Windows (install, update, autostart on and off, refusal
+# while Tarvio runs, uninstall, an install into a folder of the user's choice), the same
+# Windows playing Windows 98 without user profiles, and a 64-bit one, which gets the
+# 64-bit program.
 # TARVIO_EXE_WIN32, TARVIO_EXE_WIN64 and TARVIO_DOCS_DIR are passed on to package.sh.
 set -uo pipefail
 # One display for the whole run (the program's window and Wine's desktop).
@@ -126,13 +128,13 @@ installed_files_ok() {  # installed_files_ok UNIX_DIR PROGRAM
 running_program() {
   bash scripts/wine-run.sh "$prefix" "$driver" program "$1" 2>/dev/null | tr -d '\r'
 }
-start_installed() {  # starts the installed program; its pid goes into $program
-  bash scripts/wine-run.sh "$prefix" "$default_dir_win\\tarvio.exe" >/dev/null 2>&1 &
+start_installed() {  # start_installed [FOLDER]: starts the installed program; its pid goes into $program
+  local dir_win="${1:-$default_dir_win}" found
+  bash scripts/wine-run.sh "$prefix" "$dir_win\\tarvio.exe" >/dev/null 2>&1 &
   program=$!
-  local found
   found=$(running_program 60000)
   check "a window of Tarvio's class belongs to the installed program ($found)" \
-    test "${found,,}" = "${default_dir_win,,}\\tarvio.exe"
+    test "${found,,}" = "${dir_win,,}\\tarvio.exe"
 }
 stop_installed() {  # as the Task Manager's "End task" would
   kill "$program" 2>/dev/null
@@ -259,10 +261,36 @@ test_64_bit_windows_gets_the_64_bit_program() {
   stop_installed
 }
 
+# Windows 98 as Wine plays it (Wine still exports every function then: the table of first
+# versions is what proves the loader's floor), without user profiles: no per-user
+# application data folder, so the installer takes Program Files.
+test_windows_98_install_start_update_uninstall() {
+  new_prefix win32
+  local folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer' dir dir_win='C:\Program Files\Tarvio'
+  in_wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f
+  in_wine reg add "$folders\\User Shell Folders" /v 'Local AppData' /d 'Q:\keine' /f
+  in_wine reg add "$folders\\Shell Folders" /v 'Local AppData' /d 'Q:\keine' /f
+  settle
+  dir=$(unix_path "$dir_win")
+  check "silent install with /AUTOSTART succeeds" install_silently 0 /AUTOSTART
+  installed_files_ok "$dir" "$exe32"
+  values_are "$run_key" Tarvio="\"$dir_win\\tarvio.exe\""
+  values_are "$uninst_key" InstallLocation="$dir_win"
+  start_installed "$dir_win"
+  stop_installed
+  rm -f "$dir/hilfe.htm"
+  check "update succeeds" install_silently 0
+  check "help page back" same_file "$dir/hilfe.htm" "$docs/hilfe.htm"
+  uninstall_silently "$dir_win"
+  check "only the plan is left" test "$(ls -A "$dir" 2>/dev/null)" = Provider.INI
+  values_are "$run_key" "Tarvio=<missing>"
+}
+
 start=$(date +%s)
 for t in \
   test_packages_hold_what_ships \
   test_32_bit_windows_install_update_refusal_uninstall_and_own_folder \
+  test_windows_98_install_start_update_uninstall \
   test_64_bit_windows_gets_the_64_bit_program; do
   run_test "$t"
 done
