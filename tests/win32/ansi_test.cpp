@@ -11,7 +11,7 @@
 namespace tarvio::platform::win32 {
 namespace {
 
-TEST(Ansi, EveryByteOfCodePage1252ComesBackAndTheLettersAreTheirUnicode) {
+TEST(Ansi, EveryByteOfCodePage1252ComesBackAndWhatItLacksIsReplaced) {
   ASSERT_EQ(GetACP(), 1252u);
   const struct {
     std::string ansi, utf8;
@@ -26,11 +26,8 @@ TEST(Ansi, EveryByteOfCodePage1252ComesBackAndTheLettersAreTheirUnicode) {
     const std::string ansi(1, static_cast<char>(byte));
     EXPECT_EQ(ToAnsi(FromAnsi(ansi)), ansi) << byte;
   }
-}
-
-// What the code page lacks becomes its nearest letter or '?', and what is no character
-// at all '?'; nothing is dropped.
-TEST(Ansi, WhatTheCodePageLacksBecomesItsNearestLetterOrAQuestionMark) {
+  // What the code page lacks becomes its nearest letter or '?', and what is no character
+  // at all '?'; nothing is dropped.
   EXPECT_EQ(ToAnsi("Netz 日本 Ω \xC3"), "Netz ?? O ?");
 }
 

@@ -59,27 +59,21 @@ int DarkRows(HDC dc, const RECT& area) {
 std::pair<int, int> DrawnAndWholeRows(HWND button, const RECT& area, const std::string& text, HFONT font) {
   RECT client{};
   GetClientRect(button, &client);
-  const HDC screen = GetDC(button);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom * 3);
-  const HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
-  SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-  const int drawn = DarkRows(memory, area);
+  const ScopedScreenDC screen;
+  const Scoped<HDC, &DeleteDC> memory(CreateCompatibleDC(screen.Get()));
+  const Scoped<HBITMAP, &DeleteGdiObject<HBITMAP>> bitmap(
+      CreateCompatibleBitmap(screen.Get(), client.right, client.bottom * 3));
+  SelectObject(memory.Get(), bitmap.Get());
+  SelectObject(memory.Get(), font);
+  SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
   RECT whole{area.left, client.bottom, area.right, client.bottom * 3};
-  FillRect(memory, &whole, GetSysColorBrush(COLOR_BTNFACE));
-  const HGDIOBJ previousFont = SelectObject(memory, font);
-  SetBkMode(memory, TRANSPARENT);
-  DrawTextA(memory, text.c_str(), -1, &whole, DT_WORDBREAK | DT_CENTER);
-  const int wholeRows = DarkRows(memory, whole);
-  SelectObject(memory, previousFont);
-  SelectObject(memory, previousBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(button, screen);
-  return {drawn, wholeRows};
+  FillRect(memory.Get(), &whole, GetSysColorBrush(COLOR_BTNFACE));
+  SetBkMode(memory.Get(), TRANSPARENT);
+  DrawTextA(memory.Get(), text.c_str(), -1, &whole, DT_WORDBREAK | DT_CENTER);
+  return {DarkRows(memory.Get(), area), DarkRows(memory.Get(), whole)};
 }
 
-// What does not fit, a line per caption: "id caption: needs WxH in WxH (face)".
+// What does not fit, a line per caption: "id caption: needs WxH in WxH".
 std::vector<std::string> CaptionsThatDoNotFit(const FormSpec& spec, bool buttonsOnOneLine) {
   std::vector<std::string> misfits;
   {
@@ -95,8 +89,6 @@ std::vector<std::string> CaptionsThatDoNotFit(const FormSpec& spec, bool buttons
       const HGDIOBJ previous = SelectObject(dc, font);
       TEXTMETRICA metrics{};
       GetTextMetricsA(dc, &metrics);
-      char face[LF_FACESIZE] = {};
-      GetTextFaceA(dc, LF_FACESIZE, face);
       RECT area{};
       GetClientRect(item, &area);
       UINT format = DT_CALCRECT | DT_WORDBREAK;
@@ -117,7 +109,7 @@ std::vector<std::string> CaptionsThatDoNotFit(const FormSpec& spec, bool buttons
       if (needed.right > width || needed.bottom > height) {
         misfits.push_back(std::to_string(control.id) + " " + control.caption + ": needs " +
                           std::to_string(needed.right) + "x" + std::to_string(needed.bottom) + " in " +
-                          std::to_string(width) + "x" + std::to_string(height) + " (" + face + ")");
+                          std::to_string(width) + "x" + std::to_string(height));
       }
       // And the button draws it so: in no more lines than it needs, none of them cut.
       if (control.kind == ControlKind::Button) {
@@ -146,36 +138,27 @@ TEST(Captions, FitTheirControlsAtTheScreensDpi) {
 
 // The same test in a program of its own for each DPI, set as the display settings do.
 TEST(Captions, FitTheirControlsAt120And144Dpi) {
-  constexpr const char* kDesktop = "Control Panel\\Desktop";
   ScopedKey desktop;
-  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kDesktop, desktop.Receive()), ERROR_SUCCESS);
-  DWORD before = 0, size = sizeof before;
-  const bool had = RegQueryValueExA(desktop.Get(), "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before),
-                                    &size) == ERROR_SUCCESS;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", desktop.Receive()), ERROR_SUCCESS);
   char program[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string command =
+      std::string("\"") + program + "\" --gtest_brief=1 --gtest_filter=Captions.FitTheirControlsAtTheScreensDpi";
   for (const DWORD dpi : {120u, 144u}) {
     RegSetValueExA(desktop.Get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
     SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
-    std::string command =
-        std::string("\"") + program + "\" --gtest_brief=1 --gtest_filter=Captions.FitTheirControlsAtTheScreensDpi";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
     ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child));
-    WaitForSingleObject(child.hProcess, INFINITE);
+    const ScopedHandle process(child.hProcess), thread(child.hThread);
+    WaitForSingleObject(process.Get(), INFINITE);
     DWORD exitCode = 1;
-    GetExitCodeProcess(child.hProcess, &exitCode);
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
+    GetExitCodeProcess(process.Get(), &exitCode);
     EXPECT_EQ(exitCode, 0u) << dpi << " dpi";
   }
   SetEnvironmentVariableA(kDpiVariable, nullptr);
-  if (had) {
-    RegSetValueExA(desktop.Get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before), sizeof before);
-  } else {
-    RegDeleteValueA(desktop.Get(), "LogPixels");
-  }
+  RegDeleteValueA(desktop.Get(), "LogPixels");  // the prefix's own: 96
 }
 
 }  // namespace

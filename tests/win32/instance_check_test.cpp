@@ -14,7 +14,7 @@ constexpr const char* kName = "TarvioTest.Instance";
 // Windows 98 refuses "Local\" and the next name serves. NT takes "Local\X" and "X" as
 // one name, so a first name that it refuses as well shows the step: one below a
 // folder of the namespace that does not exist.
-TEST(Win32InstanceCheck, ANameTheSystemRefusesGivesWayToTheNext) {
+TEST(Win32InstanceCheck, ARefusedNameGivesWayToTheNextAndAGuardedOneCounts) {
   constexpr const char* kRefused = "Local\\TarvioTest\\NoSuchFolder";
   Win32InstanceCheck first{kRefused, kName};
   EXPECT_FALSE(first.AnotherInstanceRunning());
@@ -22,11 +22,9 @@ TEST(Win32InstanceCheck, ANameTheSystemRefusesGivesWayToTheNext) {
   EXPECT_TRUE((Win32InstanceCheck{kRefused, kName}.AnotherInstanceRunning()));
   EXPECT_TRUE((Win32InstanceCheck{kName}.AnotherInstanceRunning()));
   EXPECT_FALSE((Win32InstanceCheck{kRefused}.AnotherInstanceRunning()));  // no name served
-}
 
-// An instance started with other rights holds a mutex this one may not open: it runs
-// all the same.
-TEST(Win32InstanceCheck, AMutexThatMayNotBeOpenedCountsAsAnotherInstance) {
+  // An instance started with other rights holds a mutex this one may not open: it runs
+  // all the same.
   SECURITY_DESCRIPTOR descriptor{};
   ACL noAccess{};  // an empty list: nobody may open it
   InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
