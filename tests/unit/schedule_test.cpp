@@ -159,53 +159,21 @@ TEST_F(Plan, ARebuildYieldsOncePerHourAndTheNewTableTakesEffectWhenComplete) {
                                              "Der für Werktags ab 10:00 Uhr vorgesehene Provider 'X'"}));
 }
 
-TEST_F(Plan, TheClockSelectsTheDueConnectionOncePerChange) {
-  Rebuild("[Werktags]\n08:00=DayLine\n18:00=EveningLine\n[Wochenende]\n00:00=Weekend\n");
-  TickAt(kMonday, 7, 59);       // no wish yet
-  TickAt(kMonday, 8, 0, 3);     // due
-  TickAt(kMonday, 8, 0, 8);     // already applied
-  TickAt(kMonday, 9, 30);       // the same connection carried on
-  TickAt(kFriday, 23, 59, 55);  // Friday night is a workday
-  TickAt(kSaturday, 0, 0);      // midnight: the weekend plan
-  schedule.RebuildSchedule();
-  TickAt(kSaturday, 0, 0, 5);  // after a rebuild the due connection again, though selected
-  TickAt(kSunday, 12, 0);
-  TickAt(kMonday, 0, 0);  // no wish: Weekend stays
-  TickAt(kMonday, 18, 0);
-  for (const auto& [hour, minute] : {std::pair{24, 0}, std::pair{-1, 0}, std::pair{0, 60}, std::pair{0, -1}}) {
-    TickAt(kSaturday, hour, minute);  // a clock outside the day is ignored
-  }
-  EXPECT_EQ(selections, (Texts{"1 08:00:3 DayLine", "5 23:59:55 EveningLine", "6 00:00:0 Weekend", "6 00:00:5 Weekend",
-                               "1 18:00:0 EveningLine"}));
-  EXPECT_EQ(schedule.CurrentPlanIndex, 1);
-  const int readings = clock.readings;
-  TickAt(kMonday, 18, 0, 5);
-  EXPECT_EQ(clock.readings, readings + 1);
-}
-
 // Before the lists are ready a selection would write nothing; it must not count as
 // applied either, or the due connection would wait for the next change of the plan.
-// Before the first complete table there is nothing to apply.
+// Before the first complete table there is nothing to apply, nor at a time outside the day.
 TEST_F(Plan, TheClockWaitsForTheListsAndTheFirstTable) {
   TickAt(kMonday, 8, 0);
   listsReady = false;
-  Rebuild("[Werktags]\n08:00=DayLine\n");
+  Rebuild("[Werktags]\n08:00=DayLine\n[Wochenende]\n00:00=Weekend\n");
   TickAt(kMonday, 8, 0);
   EXPECT_EQ(clock.readings, 0);
   listsReady = true;
   TickAt(kMonday, 8, 0, 5);
+  for (const auto& [hour, minute] : {std::pair{24, 0}, std::pair{-1, 0}, std::pair{0, 60}, std::pair{0, -1}}) {
+    TickAt(kSaturday, hour, minute);  // a clock outside the day is ignored
+  }
   EXPECT_EQ(selections, Texts{"1 08:00:5 DayLine"});
-}
-
-TEST_F(Plan, WhileARebuildRunsTheClockKeepsToTheOldTable) {
-  Rebuild("[Werktags]\n00:00=NightLine\n[Wochenende]\n00:00=Weekend\n");
-  profile.Write("[Werktags]\n00:00=DayLine\n[Wochenende]\n00:00=DayLine\n");
-  toolkit.onYield = [&] { TickAt(kSaturday, 12, 0); };
-  schedule.RebuildSchedule();
-  EXPECT_EQ(schedule.CurrentPlanIndex, -1);
-  toolkit.onYield = nullptr;
-  TickAt(kSaturday, 12, 0, 5);
-  EXPECT_EQ(selections, (Texts{"6 12:00:0 Weekend", "6 12:00:5 DayLine"}));
 }
 
 // A week of ticks every five seconds over a realistic plan: the connection changes at

@@ -16,6 +16,7 @@
 #include "platform/win32/ansi.h"
 #include "platform/win32/form_factory.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/win32_screen.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -31,11 +32,6 @@ struct NoEvents final : FormEvents {
   bool QueryUnload(CloseCause) override { return false; }
   void Unloaded() override {}
 };
-
-int ScreenDpi() {
-  const ScopedScreenDC screen;
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
 
 // How many rows what is drawn in area spans, from the first row with a dark pixel to the
 // last; 0 when nothing is.
@@ -131,7 +127,7 @@ std::vector<std::string> CaptionsThatDoNotFit(const FormSpec& spec, bool buttons
 // frames with whole lines inside.
 TEST(Captions, FitTheirControlsAtTheScreensDpi) {
   const char* asked = std::getenv(kDpiVariable);
-  ASSERT_EQ(ScreenDpi(), asked != nullptr ? std::atoi(asked) : 96);
+  ASSERT_EQ(QueryScreenDpi().y, asked != nullptr ? std::atoi(asked) : 96);
   EXPECT_EQ(CaptionsThatDoNotFit(app::MainFormLayout(), true), std::vector<std::string>{});
   EXPECT_EQ(CaptionsThatDoNotFit(extras::InfoFormLayout(), false), std::vector<std::string>{});
 }
