@@ -47,14 +47,17 @@ fi
 
 [ -f "$table" ] || { echo "check-imports.sh: no table $table" >&2; exit 2; }
 failed=0
+imported=""  # every file's imports, for the rows no file needs
 for file in "$@"; do
   read -r machine os subsystem < <(header "$file")
+  file_imports=$(imports "$file")
+  imported+="$file_imports"$'\n'
   if [ "$machine" = x86-64 ]; then
     floor_9x=none floor_nt=5.2 floor_header=5.2
   else
     floor_9x=98 floor_nt=5.0 floor_header=4.0
   fi
-  problems=$(imports "$file" | awk -v table="$table" -v floor9x="$floor_9x" -v floorNt="$floor_nt" '
+  problems=$(awk -v table="$table" -v floor9x="$floor_9x" -v floorNt="$floor_nt" '
     function version(v) { split(v, p, "."); return p[1] * 100 + p[2] }
     BEGIN {
       # | DLL | Function | 9x | NT | Source |, the header and its rule skipped.
@@ -77,7 +80,7 @@ for file in "$@"; do
       # the table says the caller copes with.
       if (floor9x != "none" && nine[key] != "stub" && !(nine[key] in rank9x && rank9x[nine[key]] <= rank9x[floor9x]))
         print "  " key ": Windows " nine[key] " on the 9x line, the floor is " floor9x
-    }')
+    }' <<<"$file_imports")
   for version in "$os" "$subsystem"; do
     awk -v v="$version" -v f="$floor_header" 'BEGIN { split(v, a, "."); split(f, b, "."); exit !(a[1] * 100 + a[2] > b[1] * 100 + b[2]) }' &&
       problems+=$'\n'"  header version $version above $floor_header"
@@ -88,11 +91,11 @@ for file in "$@"; do
     echo "$problems"
     failed=1
   else
-    echo "ok   $file ($machine, OS $os, subsystem $subsystem, $(imports "$file" | wc -l) imports)"
+    echo "ok   $file ($machine, OS $os, subsystem $subsystem, $(wc -l <<<"$file_imports") imports)"
   fi
 done
 # Rows no file imports any more.
-stale=$(comm -13 <(for file in "$@"; do imports "$file"; done | sort -u) \
+stale=$(comm -13 <(sed '/^$/d' <<<"$imported" | sort -u) \
   <(awk -F'|' '/^\| *[A-Za-z0-9_]+\.(dll|DLL) *\|/ { gsub(/ /, "", $2); gsub(/ /, "", $3); print tolower($2), $3 }' "$table" | sort -u))
 if [ -n "$stale" ]; then
   echo "FAIL rows of $table that no file imports:"

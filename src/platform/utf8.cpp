@@ -38,9 +38,6 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
   return cp;
 }
 
-}  // namespace tarvio::platform
-
-namespace tarvio::platform {
 namespace {
 
 bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
