@@ -8,6 +8,7 @@
 #include "dialup/provider_switch.h"
 #include "platform/instance_check.h"
 #include "platform/product.h"
+#include "platform/scoped_flag.h"
 #include "platform/toolkit.h"
 
 namespace tarvio::app {
@@ -15,17 +16,15 @@ namespace tarvio::app {
 MainForm::MainForm(const platform::PlatformBundle& platform)
     : platform_(platform),
       ini_(platform.profileReader),
-      schedule_(ini_, platform.toolkit, platform.clock, ProviderList, PrvList[0], PrvList[1]),
+      schedule_(ini_, platform.toolkit, platform.clock, ProviderList, PrvList[0], PrvList[1],
+                [this] { return switchStored_; }),
       documents_(platform.shell, platform.programInfo, platform.toolkit),
       infoForm_(platform.formFactory, platform.screen, documents_, platform.programInfo),
       niPublic_([this] { ShowMainWindow(); }),
       niPrivate_(platform.notifyIcon, platform.windowHook, niPublic_) {
-  ProviderList.OnClick([this] { dialup::ProviderSelected(platform_.registry, ProviderList, ListsReady); });
-  const auto serveHangUpValues = [this] {
-    dialup::ServeHangUpValues(platform_.registry, HangUpDelayList, HangUpUnitList, ListsReady);
-  };
-  HangUpDelayList.OnClick(serveHangUpValues);
-  HangUpUnitList.OnClick(serveHangUpValues);
+  ProviderList.OnClick([this] { ProviderChosen(); });
+  HangUpDelayList.OnClick([this] { HangUpChosen(); });
+  HangUpUnitList.OnClick([this] { HangUpChosen(); });
 }
 
 MainForm::~MainForm() {
@@ -115,6 +114,25 @@ void MainForm::Form_Unload() {
   // A report still waiting goes with the window it belongs to.
   schedule_.DropReports();
   ended_ = true;
+}
+
+void MainForm::ProviderChosen() {
+  if (restoring_) return;
+  switchStored_ = dialup::ProviderSelected(platform_.registry, ProviderList, ListsReady);
+  if (switchStored_) return;
+  // Quietly: the clock tries again at its next tick.
+  const platform::ScopedFlag restoring(restoring_);
+  ProviderList.SetListIndex(dialup::CurrentConnection(platform_.registry, ProviderList));
+}
+
+void MainForm::HangUpChosen() {
+  if (restoring_ || dialup::ServeHangUpValues(platform_.registry, HangUpDelayList, HangUpUnitList, ListsReady)) return;
+  {
+    const platform::ScopedFlag restoring(restoring_);
+    dialup::ReadHangUpTime(platform_.registry, HangUpDelayList, HangUpUnitList);
+  }
+  // Owned by the window, which takes no choice while the box is open: one box a refused choice.
+  platform_.toolkit.MsgBox(form_->Handle(), kHangUpRefusedText, platform::MessageStyle::Exclamation);
 }
 
 void MainForm::ShowMainWindow() {

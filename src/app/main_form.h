@@ -57,6 +57,10 @@ class MainForm final : public platform::FormEvents {
   bool ListsReady = false;  // true once start-up has filled every list
 
  private:
+  // The lists' selection handlers. A choice Windows refused to store is taken back: the
+  // list shows again what is stored, and the restoring selection stores nothing.
+  void ProviderChosen();
+  void HangUpChosen();
   // An unload asked for while a plan rebuild is yielding waits until the rebuild is done:
   // the rebuild goes on filling the lists after its yield.
   void CarryOutPendingUnload();
@@ -71,6 +75,8 @@ class MainForm final : public platform::FormEvents {
   tray::NI_Public niPublic_;
   tray::NI_Private niPrivate_;
   std::unique_ptr<platform::Form> form_;
+  bool switchStored_ = false;  // the last selection of ProviderList was stored
+  bool restoring_ = false;     // a list is being set back to what is stored
   bool unloadPending_ = false;
   bool ended_ = false;
 };

@@ -39,13 +39,13 @@ void ReadHangUpTime(platform::Registry& registry, platform::ListControl& delay, 
   unit.SetListIndex(selection.unitIndex);
 }
 
-void ServeHangUpValues(platform::Registry& registry, const platform::ListControl& delay,
+bool ServeHangUpValues(platform::Registry& registry, const platform::ListControl& delay,
                        const platform::ListControl& unit, bool listsReady) {
   // Start-up selects in both lists before the lists are ready; those selections store nothing.
-  if (!listsReady) return;
+  if (!listsReady) return true;
   int seconds = delay.ListIndex() + 1;  // 0 when no number is selected
   if (unit.ListIndex() == kUnitMinutes) seconds *= kSecondsPerMinute;
-  registry.SetString(kMachine, kIcsGeneralKey, kHangupTimerValue, std::to_string(seconds));
+  return registry.SetString(kMachine, kIcsGeneralKey, kHangupTimerValue, std::to_string(seconds));
 }
 
 }  // namespace tarvio::dialup

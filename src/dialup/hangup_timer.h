@@ -33,8 +33,8 @@ HangUpSelection HangUpSelectionFromText(const std::optional<std::string>& stored
 void ReadHangUpTime(platform::Registry& registry, platform::ListControl& delay, platform::ListControl& unit);
 
 // ServeHangUpValues, the lists' selection handler: stores the shown time in seconds once
-// start-up is over.
-void ServeHangUpValues(platform::Registry& registry, const platform::ListControl& delay,
+// start-up is over. False when Windows refused to store it.
+bool ServeHangUpValues(platform::Registry& registry, const platform::ListControl& delay,
                        const platform::ListControl& unit, bool listsReady);
 
 }  // namespace tarvio::dialup

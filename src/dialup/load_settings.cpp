@@ -21,8 +21,8 @@ void AddPhonebookEntries(platform::Phonebook& phonebook, platform::ListControl& 
   }
 }
 
-// The entry the system uses at the moment: the older per-user value, else the per-user
-// value of Windows XP and later, else that version's machine-wide one.
+}  // namespace
+
 int CurrentConnection(platform::Registry& registry, const platform::ListControl& providerList) {
   const struct {
     platform::RegistryRoot root;
@@ -38,8 +38,6 @@ int CurrentConnection(platform::Registry& registry, const platform::ListControl&
   }
   return -1;
 }
-
-}  // namespace
 
 void LoadSettings(platform::Registry& registry, platform::Phonebook& phonebook, platform::ListControl& hangUpDelayList,
                   platform::ListControl& hangUpUnitList, platform::ListControl& providerList) {

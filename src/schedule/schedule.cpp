@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/list_control.h"
+#include "platform/scoped_flag.h"
 #include "platform/toolkit.h"
 #include "schedule/ini_reader.h"
 
@@ -29,37 +30,25 @@ std::string MissingProviderText(const std::string& dayName, const std::string& k
          "konnte im Dfü-Netzwerk nicht gefunden werden." + "\r\r" + "Bitte überprüfen Sie diesen Punkt.";
 }
 
-// Sets a flag for as long as it lives, however the scope is left, so one failure cannot
-// stop the clock or the rebuilds for good.
-class ScopedFlag {
- public:
-  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ScopedFlag(const ScopedFlag&) = delete;
-  ScopedFlag& operator=(const ScopedFlag&) = delete;
-  ~ScopedFlag() { flag_ = false; }
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 Schedule::Schedule(IniReader& ini, platform::Toolkit& toolkit, platform::Clock& clock,
                    platform::ListControl& providerList, platform::ListControl& workdayLines,
-                   platform::ListControl& weekendLines)
+                   platform::ListControl& weekendLines, std::function<bool()> switchStored)
     : ini_(ini),
       toolkit_(toolkit),
       clock_(clock),
       providerList_(providerList),
       workdayLines_(workdayLines),
-      weekendLines_(weekendLines) {}
+      weekendLines_(weekendLines),
+      switchStored_(std::move(switchStored)) {}
 
 void Schedule::RebuildSchedule() {
   // A click on "Listen aktualisieren" that arrives while this rebuild yields, or while its
   // reports wait, would start a second rebuild inside the first; the running one already
   // reads the file anew.
   if (rebuilding_ || reporting_) return;
-  const ScopedFlag flag(rebuilding_);
+  const platform::ScopedFlag flag(rebuilding_);
 
   workdayLines_.Clear();
   weekendLines_.Clear();
@@ -103,7 +92,7 @@ void Schedule::RebuildSchedule() {
 
 void Schedule::ReportUnknownConnections(platform::WindowHandle owner) {
   if (rebuilding_ || reporting_) return;
-  const ScopedFlag flag(reporting_);
+  const platform::ScopedFlag flag(reporting_);
   while (!reports_.empty()) {
     const std::string text = std::move(reports_.front());
     reports_.pop_front();
@@ -120,7 +109,8 @@ void Schedule::Tick(bool listsReady) {
                                        [static_cast<std::size_t>(now.minute)];
   if (due == kNoChange || due == CurrentPlanIndex) return;
   providerList_.SetListIndex(due);
-  CurrentPlanIndex = due;
+  // A switch Windows refused is tried again at the next tick.
+  if (switchStored_()) CurrentPlanIndex = due;
 }
 
 }  // namespace tarvio::schedule

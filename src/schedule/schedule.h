@@ -3,6 +3,7 @@
 // lists; Tick applies the due connection by selecting it in ProviderList.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "platform/form.h"
@@ -20,8 +21,11 @@ class IniReader;
 
 class Schedule {
  public:
+  // switchStored tells, right after the clock selected a connection, whether its
+  // selection handler got Windows to store it.
   Schedule(IniReader& ini, platform::Toolkit& toolkit, platform::Clock& clock, platform::ListControl& providerList,
-           platform::ListControl& workdayLines, platform::ListControl& weekendLines);
+           platform::ListControl& workdayLines, platform::ListControl& weekendLines,
+           std::function<bool()> switchStored);
 
   // Reads the plan file at IniFilePath again into a new table and both display lists,
   // yielding to the window system once per hour of the plan. The new table takes effect
@@ -35,7 +39,8 @@ class Schedule {
   // Forgets the reports not shown yet (the program is ending).
   void DropReports() { reports_.clear(); }
   // The five-second clock: one reading of the time; selects the due connection in
-  // ProviderList when it differs from the one applied last. Does nothing before the
+  // ProviderList when it differs from the one applied last, which it becomes once
+  // Windows has stored it (else the next tick tries again). Does nothing before the
   // lists are ready (a selection then would write nothing) or before the first complete
   // table; while a rebuild runs it keeps to the last complete table.
   void Tick(bool listsReady);
@@ -53,6 +58,7 @@ class Schedule {
   platform::ListControl& providerList_;
   platform::ListControl& workdayLines_;
   platform::ListControl& weekendLines_;
+  std::function<bool()> switchStored_;
   std::deque<std::string> reports_;
   bool planComplete_ = false;
   bool rebuilding_ = false;

@@ -75,7 +75,7 @@ class Plan : public ::testing::Test {
   ListControl providerList{ListControl::Order::Sorted};
   ListControl workdayLines{ListControl::Order::Sorted};
   ListControl weekendLines{ListControl::Order::Sorted};
-  Schedule schedule{ini, toolkit, clock, providerList, workdayLines, weekendLines};
+  Schedule schedule{ini, toolkit, clock, providerList, workdayLines, weekendLines, [] { return true; }};
   bool listsReady = true;
   Texts selections;
 };

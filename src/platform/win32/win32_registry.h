@@ -8,7 +8,7 @@ class Win32Registry final : public Registry {
  public:
   std::optional<std::string> GetString(RegistryRoot root, std::string_view keyPath,
                                        std::string_view valueName) override;
-  void SetString(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+  bool SetString(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
                  std::string_view text) override;
   std::vector<std::string> SubKeyNames(RegistryRoot root, std::string_view keyPath) override;
 };

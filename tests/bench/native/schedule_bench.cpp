@@ -31,7 +31,7 @@ struct World {
   platform::ListControl providerList{platform::ListControl::Order::Sorted};
   platform::ListControl workdayLines{platform::ListControl::Order::Sorted};
   platform::ListControl weekendLines{platform::ListControl::Order::Sorted};
-  schedule::Schedule plan{ini, toolkit, clock, providerList, workdayLines, weekendLines};
+  schedule::Schedule plan{ini, toolkit, clock, providerList, workdayLines, weekendLines, [] { return true; }};
 };
 
 void BM_RebuildFullPlan(benchmark::State& state) {

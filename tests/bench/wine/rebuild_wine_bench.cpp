@@ -67,7 +67,7 @@ int main() {
   platform::ListControl workdayLines(platform::ListControl::Order::Sorted);
   platform::ListControl weekendLines(platform::ListControl::Order::Sorted);
   for (int i = 0; i < bench::kConnections; ++i) providerList.AddItem(bench::ConnectionName(i));
-  schedule::Schedule plan(ini, toolkit, clock, providerList, workdayLines, weekendLines);
+  schedule::Schedule plan(ini, toolkit, clock, providerList, workdayLines, weekendLines, [] { return true; });
   plan.IniFilePath = path;
 
   std::vector<double> rebuild, bare;
