@@ -1,5 +1,5 @@
 // The conversion between UTF-8 and the ANSI code page on the real kernel32, in the code
-// page of western Windows, 1252.
+// page of western Windows, 1252, and in UTF-8, which Windows 10 offers as the ANSI code page.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -29,6 +29,14 @@ TEST(Ansi, EveryByteOfCodePage1252ComesBackAndWhatItLacksIsReplaced) {
   // What the code page lacks becomes its nearest letter or '?', and what is no character
   // at all '?'; nothing is dropped.
   EXPECT_EQ(ToAnsi("Netz 日本 Ω \xC3"), "Netz ?? O ?");
+}
+
+// Up to three bytes a UTF-16 unit, four for a pair of them: every text comes back whole.
+TEST(Ansi, UTF8AsTheAnsiCodePageKeepsEveryCharacter) {
+  for (const std::string text : {"日本語", "テスト接続 Büro €", "😀 漢字"}) {
+    EXPECT_EQ(ToCodePage(text, CP_UTF8), text);
+    EXPECT_EQ(FromCodePage(text, CP_UTF8), text);
+  }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 // Every ANSI code page Windows uses agrees with ASCII, so plain ASCII text (keys, section
 // names, most paths and connection names) passes unchanged: the plan rebuild converts
-// thousands of texts, and each conversion costs two calls into the system.
+// thousands of texts, and each conversion costs several calls into the system.
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -27,15 +27,15 @@ std::u16string Utf16(std::wstring_view wide) {
 
 }  // namespace
 
-std::string ToAnsi(std::string_view utf8) {
+std::string ToCodePage(std::string_view utf8, unsigned codePage) {
   if (IsAscii(utf8)) return std::string(utf8);
   const std::wstring wide = Wide(Utf16FromUtf8(utf8));
   const int units = static_cast<int>(wide.size());
-  std::string out(static_cast<std::size_t>(units) * 2, '\0');  // a DBCS character takes two bytes
-  const int bytes =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), units, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  if (bytes > 0) {
-    out.resize(static_cast<std::size_t>(bytes));
+  // Asked first how many bytes the text takes: two a character in a double-byte code
+  // page, up to three a UTF-16 unit where the ANSI code page is UTF-8.
+  const int bytes = WideCharToMultiByte(codePage, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+  if (bytes > 0 && WideCharToMultiByte(codePage, 0, wide.data(), units, out.data(), bytes, nullptr, nullptr) == bytes) {
     return out;
   }
   out.clear();
@@ -43,18 +43,19 @@ std::string ToAnsi(std::string_view utf8) {
   return out;
 }
 
-std::string FromAnsi(std::string_view ansi) {
-  if (IsAscii(ansi)) return std::string(ansi);
-  const int size = static_cast<int>(ansi.size());
-  std::wstring wide(ansi.size(), L'\0');  // never more characters than bytes
-  const int units = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), size);
-  if (units > 0) {
-    wide.resize(static_cast<std::size_t>(units));
-  } else {
+std::string FromCodePage(std::string_view text, unsigned codePage) {
+  if (IsAscii(text)) return std::string(text);
+  const int size = static_cast<int>(text.size());
+  const int units = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
+  if (units <= 0 || MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), units) != units) {
     wide.clear();
-    for (const char c : ansi) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    for (const char c : text) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
   }
   return Utf8FromUtf16(Utf16(wide));
 }
+
+std::string ToAnsi(std::string_view utf8) { return ToCodePage(utf8, CP_ACP); }
+std::string FromAnsi(std::string_view ansi) { return FromCodePage(ansi, CP_ACP); }
 
 }  // namespace tarvio::platform::win32

@@ -14,4 +14,9 @@ namespace tarvio::platform::win32 {
 std::string ToAnsi(std::string_view utf8);
 std::string FromAnsi(std::string_view ansi);
 
+// The same for a given code page: the ANSI code page may be any of them, double-byte
+// ones and, from Windows 10 on, UTF-8 (65001) too.
+std::string ToCodePage(std::string_view utf8, unsigned codePage);
+std::string FromCodePage(std::string_view text, unsigned codePage);
+
 }  // namespace tarvio::platform::win32

@@ -10,9 +10,11 @@
 namespace tarvio::platform::win32 {
 namespace {
 
-// Windows limits key names to 255 characters, up to two bytes each in a double-byte
-// code page; a larger figure from the registry can only be wrong and must not size a buffer.
-constexpr DWORD kMaxKeyNameBytes = 510;
+// Windows limits key names to 255 characters, up to three bytes each in the ANSI form
+// (UTF-8 as the ANSI code page); a larger figure from the registry can only be wrong and
+// must not size a buffer.
+constexpr DWORD kMaxKeyNameCharacters = 255;
+constexpr DWORD kMaxKeyNameBytes = 3 * kMaxKeyNameCharacters + 1;
 // More subkeys than any dial-up setup could hold; guards against an absurd count.
 constexpr DWORD kMaxSubKeys = 65536;
 // Values larger than this are read as missing rather than allocated.
@@ -52,15 +54,16 @@ std::optional<std::string> Win32Registry::GetString(RegistryRoot root, std::stri
   return FromAnsi(buffer);
 }
 
-void Win32Registry::SetString(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+bool Win32Registry::SetString(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
                               std::string_view text) {
   const std::string data = ToAnsi(text);
   ScopedKey key;
-  // Opens the key or creates it, with every missing key above it.
-  if (RegCreateKeyA(Root(root), ToAnsi(keyPath).c_str(), key.Receive()) != ERROR_SUCCESS) return;
+  // Opens the key or creates it, with every missing key above it. Where the user may read
+  // the key but not write it, the open succeeds and the write is the call that refuses.
+  if (RegCreateKeyA(Root(root), ToAnsi(keyPath).c_str(), key.Receive()) != ERROR_SUCCESS) return false;
   // The terminating zero byte is stored with the text.
-  RegSetValueExA(key.Get(), ToAnsi(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                 static_cast<DWORD>(data.size() + 1));
+  return RegSetValueExA(key.Get(), ToAnsi(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                        static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
 std::vector<std::string> Win32Registry::SubKeyNames(RegistryRoot root, std::string_view keyPath) {
@@ -72,19 +75,27 @@ std::vector<std::string> Win32Registry::SubKeyNames(RegistryRoot root, std::stri
                        nullptr, nullptr) != ERROR_SUCCESS) {
     return {};
   }
-  const DWORD bufferSize = std::min(longest, kMaxKeyNameBytes) + 1;
+  longest = std::min(longest, kMaxKeyNameCharacters);
   std::vector<std::string> names;
   for (DWORD i = 0; i < std::min(count, kMaxSubKeys); ++i) {
-    std::string buffer(bufferSize, ' ');
-    DWORD length = bufferSize;
-    // A subkey that cannot be read (removed meanwhile) keeps the blanks of its buffer.
-    if (RegEnumKeyExA(key.Get(), i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-        length < bufferSize) {
-      buffer.resize(length);
-    } else {
-      buffer.assign(bufferSize, ' ');
+    // NT counts the longest name in characters, and a character of a double-byte code page
+    // takes up to two bytes: sized for that, the usual name fits at once. Where the ANSI
+    // code page is UTF-8 a character takes up to three, and the buffer grows.
+    for (DWORD size = 2 * longest + 1;; size = std::min(2 * size, kMaxKeyNameBytes)) {
+      std::string buffer(size, ' ');
+      DWORD length = size;
+      const LONG status = RegEnumKeyExA(key.Get(), i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+      if (status == ERROR_SUCCESS && length < size) {
+        buffer.resize(length);
+        names.push_back(FromAnsi(buffer));
+        break;
+      }
+      if (status != ERROR_MORE_DATA || size == kMaxKeyNameBytes) {
+        // A subkey that cannot be read (removed meanwhile) shows as blanks.
+        names.emplace_back(std::size_t{longest} + 1, ' ');
+        break;
+      }
     }
-    names.push_back(FromAnsi(buffer));
   }
   return names;
 }
