@@ -12,19 +12,27 @@ packages=(
   imagemagick
   nsis zip p7zip-full
   fonts-wine
+  locales
 )
 
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update
   $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# A Japanese Windows under Wine (ANSI code page 932) needs the machine's Japanese UTF-8
+# locale: without it Wine reads the command line of its programs as plain ASCII.
+if ! locale -a 2>/dev/null | grep -qx 'ja_JP.utf8'; then
+  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  $SUDO locale-gen >/dev/null
 fi
 
 # The 32-bit Wine for the i686 build (its own root; re-registers qemu after a reboot).

@@ -10,6 +10,11 @@ scenario="$1"; work_root="$2"; tarvio_exe="$3"; driver_exe="$4"; wine_run="$5"
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
 
 prefix="$work_root/wineprefix"
+# A Japanese Windows, ANSI code page 932, is a prefix of its own.
+if [ "$scenario" = names_in_a_double_byte_code_page ]; then
+  prefix="$work_root/wineprefix-ja"
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+fi
 # One Wine server for the whole suite: it stays up a while after the last program ends,
 # so the next scenario does not pay for its start.
 "$wine_run" "$prefix" "$driver_exe" wait-gone 0 >/dev/null 2>&1 || true  # its width sets the prefix's
@@ -244,8 +249,33 @@ second_start_and_end_of_session)
   exited "$last_pid"
   kill -0 "$first" || fail "first instance ended"
   expect "first runs on hidden, nothing written" "0 <missing>" "$(drv visible) $(drv reg-get HKCU $ras InternetProfile)"
+  # A standard user may not write below HKLM\System: a refused idle time is told once and
+  # the lists show the stored one again.
+  drv reg-access HKLM "$ics" read
+  show
+  drv choose 102 44
+  [[ "$(drv wait-box 5000)" == *Administratorrechte* ]] || fail "no reason given for the refused idle time"
+  drv press-box 1
+  never "a second message" wait-box 1000
+  expect "stored time shown and kept" "4 5|1 min|300" \
+    "$(drv selection 102)|$(drv selection 103)|$(drv reg-get HKLM "$ics" HangupTimer)"
+  drv reg-access HKLM "$ics" full
   expect "session may end" "1" "$(drv end-session)"
   ended "$first"
+  ;;
+names_in_a_double_byte_code_page)
+  # Entries named in Japanese, a plan written in code page 932 as Notepad saves it there.
+  drv seed 日本語 300 日本語 テスト接続
+  plan '[Werktags]' '00:00=テスト接続' '[Wochenende]' '00:00=テスト接続'
+  iconv -f UTF-8 -t CP932 "$dir/Provider.INI" >"$dir/plan.932" && mv "$dir/plan.932" "$dir/Provider.INI"
+  start
+  expect "connections" "テスト接続,日本語" "$(drv items 101 | paste -sd,)"
+  for value in "$ras|InternetProfile" "$ras|Default" "$autodial|DefaultInternet"; do
+    drv wait-reg HKCU "${value%|*}" "${value#*|}" テスト接続 10000 || fail "${value#*|} not switched"
+  done
+  expect "shown connection" "0 テスト接続" "$(drv selection 101)"
+  drv post 16 0 0
+  ended "$last_pid"
   ;;
 *)
   fail "unknown scenario"

@@ -116,6 +116,28 @@ int DeleteValue(HKEY root, const std::string& path, const std::string& name) {
   return 0;
 }
 
+// The key's access list: "read" lets everybody read the key and nobody write it, as
+// HKLM\\System is for a standard user; "full" gives everybody everything again. Its owner
+// may always change the list.
+void SetKeyAccess(HKEY root, const std::string& path, bool writable) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key)) return;
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  alignas(DWORD) unsigned char buffer[256] = {};
+  auto* acl = reinterpret_cast<ACL*>(buffer);
+  InitializeAcl(acl, sizeof buffer, ACL_REVISION);
+  AddAccessAllowedAce(acl, ACL_REVISION, writable ? KEY_ALL_ACCESS : KEY_READ, everyone);
+  SECURITY_DESCRIPTOR descriptor{};
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+  const LONG status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+  FreeSid(everyone);
+  RegCloseKey(key);
+  if (status) Fail("cannot set the access of " + path);
+}
+
 struct Command {
   const char* name;
   const char* usage;
@@ -260,6 +282,11 @@ const std::vector<Command> kCommands = {
        return 0;
      }},
     {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) { return DeleteValue(Root(a[0]), a[1], a[2]); }},
+    {"reg-access", "ROOT KEY read|full", 3,
+     [](const Args& a) {
+       SetKeyAccess(Root(a[0]), a[1], a[2] == "full");
+       return 0;
+     }},
     {"wait-reg", "ROOT KEY NAME TEXT MS", 5,
      [](const Args& a) { return WaitFor(Number(a, 4), [&] { return ReadValue(a[0], a[1], a[2]) == a[3]; }); }},
     // The program file behind a window of the form class, found as the installer finds a
@@ -283,14 +310,15 @@ const std::vector<Command> kCommands = {
     {"seed", "INTERNETPROFILE HANGUPTIMER ENTRY...", 2,
      [](const Args& a) {
        constexpr const char* kAutodial = "Software\\Microsoft\\RAS Autodial\\Default";
+       constexpr const char* kIcs = "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General";
+       SetKeyAccess(HKEY_LOCAL_MACHINE, kIcs, true);  // whatever a failed scenario left
        RegDeleteTreeA(HKEY_CURRENT_USER, "remoteaccess");
        for (std::size_t i = 2; i < a.size(); ++i)
          WriteValue(HKEY_CURRENT_USER, "remoteaccess\\Profile\\" + a[i], "", "");
        WriteValue(HKEY_CURRENT_USER, "remoteaccess", "InternetProfile", a[0]);
        WriteValue(HKEY_CURRENT_USER, "remoteaccess", "Default", a[0]);
        WriteValue(HKEY_CURRENT_USER, kAutodial, "DefaultInternet", a[0]);
-       WriteValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\ICSharing\\Settings\\General",
-                  "HangupTimer", a[1]);
+       WriteValue(HKEY_LOCAL_MACHINE, kIcs, "HangupTimer", a[1]);
        return DeleteValue(HKEY_LOCAL_MACHINE, kAutodial, "DefaultInternet");
      }},
 };
