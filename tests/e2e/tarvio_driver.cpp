@@ -3,6 +3,7 @@
 // results on standard output; exit code 0 for success, 1 for a failed wait or a missing
 // window, 2 for bad usage. A command whose last word is "info" works on the info dialog.
 #include <windows.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -121,19 +122,12 @@ int DeleteValue(HKEY root, const std::string& path, const std::string& name) {
 // may always change the list.
 void SetKeyAccess(HKEY root, const std::string& path, bool writable) {
   HKEY key = nullptr;
+  PSECURITY_DESCRIPTOR access = nullptr;
   if (RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key)) return;
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  PSID everyone = nullptr;
-  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-  alignas(DWORD) unsigned char buffer[256] = {};
-  auto* acl = reinterpret_cast<ACL*>(buffer);
-  InitializeAcl(acl, sizeof buffer, ACL_REVISION);
-  AddAccessAllowedAce(acl, ACL_REVISION, writable ? KEY_ALL_ACCESS : KEY_READ, everyone);
-  SECURITY_DESCRIPTOR descriptor{};
-  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-  const LONG status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
-  FreeSid(everyone);
+  ConvertStringSecurityDescriptorToSecurityDescriptorA(writable ? "D:(A;;KA;;;WD)" : "D:(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                       &access, nullptr);
+  const LONG status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access);
+  LocalFree(access);
   RegCloseKey(key);
   if (status) Fail("cannot set the access of " + path);
 }
