@@ -93,10 +93,10 @@ start_menu_entry() {
 }
 uninst_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvio'
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
-reg() {  # reg KEY NAME...: the user's values as Windows reads them now, one line each
-  bash scripts/wine-run.sh "$prefix" "$driver" reg-get HKCU "$@" 2>/dev/null | tr -d '\r'
+reg() {  # reg KEY NAME...: the values of the root $root (HKCU unless set) as Windows reads them now, one line each
+  bash scripts/wine-run.sh "$prefix" "$driver" reg-get "${root:-HKCU}" "$@" 2>/dev/null | tr -d '\r'
 }
-values_are() {  # values_are KEY NAME=EXPECTED...: one check each; DWORDs as dword:XXXXXXXX
+values_are() {  # [root=HKLM] values_are KEY NAME=EXPECTED...: one check each; DWORDs as dword:XXXXXXXX
   local key="$1" pair i=0 actual
   shift
   mapfile -t actual < <(reg "$key" "${@%%=*}")
@@ -299,15 +299,22 @@ test_windows_98_install_start_update_uninstall() {
   check "silent install with /AUTOSTART succeeds" install_silently 0 /AUTOSTART
   installed_files_ok "$dir" "$exe32"
   values_are "$run_key" Tarvio="\"$dir_win\\tarvio.exe\""
-  values_are "$uninst_key" InstallLocation="$dir_win"
+  # Listed where the control panel of 98 and ME looks: the machine's key alone.
+  root=HKLM values_are "$uninst_key" DisplayName=Tarvio UninstallString="\"$dir_win\\uninstall.exe\"" \
+    InstallLocation="$dir_win"
+  values_are "$uninst_key" "DisplayName=<missing>"
   start_installed "$dir_win"
   stop_installed
   rm -f "$dir/hilfe.htm"
+  # With a per-user folder since (profiles switched on), the update still follows the entry.
+  in_wine reg delete "$folders\\User Shell Folders" /v 'Local AppData' /f
+  in_wine reg delete "$folders\\Shell Folders" /v 'Local AppData' /f
   check "update succeeds" install_silently 0
   check "help page back" same_file "$dir/hilfe.htm" "$docs/hilfe.htm"
   uninstall_silently "$dir_win"
   check "only the plan is left" test "$(ls -A "$dir" 2>/dev/null)" = Provider.INI
   values_are "$run_key" "Tarvio=<missing>"
+  root=HKLM values_are "$uninst_key" "DisplayName=<missing>"
 }
 
 start=$(date +%s)
