@@ -31,7 +31,7 @@ Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 ; The default folder is set in .onInit: Windows 9x without user profiles has no
 ; per-user application data folder. An update goes where the last installation went,
-; unless /D= says otherwise.
+; unless /D= says otherwise (on 98 and ME .onInit reads the machine's entry).
 InstallDirRegKey HKCU "${UNINST_KEY}" "InstallLocation"
 ; Everything lives in the user's own folders and registry: never ask for elevation.
 RequestExecutionLevel user
@@ -45,6 +45,7 @@ ShowUninstDetails nevershow
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include x64.nsh
+!include WinVer.nsh
 
 !define MUI_ABORTWARNING
 ; The language chosen in .onInit applies only from here on, so an interactive
@@ -98,6 +99,23 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
 !insertmacro DEFINE_ENSURE_NOT_RUNNING ""
 !insertmacro DEFINE_ENSURE_NOT_RUNNING "un."
 
+; The uninstall entry, where the control panel's list of programs ("Software", "Add/Remove
+; Programs") looks for it. From Windows 2000 on that list shows the user's own entries in
+; HKCU too, so the entry stays with the rest of a per-user installation; the list of
+; Windows 98 and ME reads HKLM alone, which any user may write there.
+!macro WRITE_UNINSTALL_ENTRY ROOT
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "DisplayIcon" '"$INSTDIR\tarvio.exe"'
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegStr ${ROOT} "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegDWORD ${ROOT} "${UNINST_KEY}" "NoModify" 1
+  WriteRegDWORD ${ROOT} "${UNINST_KEY}" "NoRepair" 1
+  WriteRegDWORD ${ROOT} "${UNINST_KEY}" "EstimatedSize" $0
+!macroend
+
 ; The Run value counts as ours only when it starts this installation's program.
 !macro AUTOSTART_IS_OURS RESULT
   ReadRegStr ${RESULT} HKCU "${RUN_KEY}" "${PRODUCT}"
@@ -125,18 +143,13 @@ Section "-Program" SecProgram
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\tarvio.exe" "" "$INSTDIR\tarvio.exe" 0 SW_SHOWNORMAL "" "$(ShortcutDesc)"
 
-  WriteRegStr HKCU "${UNINST_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKCU "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKCU "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKCU "${UNINST_KEY}" "DisplayIcon" '"$INSTDIR\tarvio.exe"'
-  WriteRegStr HKCU "${UNINST_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
-  WriteRegStr HKCU "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
-  WriteRegStr HKCU "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegDWORD HKCU "${UNINST_KEY}" "NoModify" 1
-  WriteRegDWORD HKCU "${UNINST_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   IntFmt $0 "0x%08X" $0
-  WriteRegDWORD HKCU "${UNINST_KEY}" "EstimatedSize" $0
+  ${If} ${IsNT}
+    !insertmacro WRITE_UNINSTALL_ENTRY HKCU
+  ${Else}
+    !insertmacro WRITE_UNINSTALL_ENTRY HKLM
+  ${EndIf}
 SectionEnd
 
 Section /o "$(SecAutostartName)" SecAutostart
@@ -159,6 +172,10 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
+  ${If} $INSTDIR == ""
+  ${AndIfNot} ${IsNT}
+    ReadRegStr $INSTDIR HKLM "${UNINST_KEY}" "InstallLocation"
+  ${EndIf}
   ${If} $INSTDIR == ""
     ${If} $LOCALAPPDATA != ""
       StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Tarvio"
@@ -218,5 +235,9 @@ Section "Uninstall"
   ${If} $0 = 1
     DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
   ${EndIf}
+  ; The user's key also holds the language chosen, on every Windows.
   DeleteRegKey HKCU "${UNINST_KEY}"
+  ${IfNot} ${IsNT}
+    DeleteRegKey HKLM "${UNINST_KEY}"
+  ${EndIf}
 SectionEnd

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Builds the release packages into build/packages/:
 #   tarvio-<version>-setup.exe   per-user installer (NSIS) with the 32- and 64-bit programs
-#   tarvio-<version>-win64.zip   portable: tarvio.exe, hilfe.htm, Provider.INI, LIESMICH.txt
+#   tarvio-<version>-win64.zip   portable: a folder Tarvio with tarvio.exe, hilfe.htm,
+#                                Provider.INI and LIESMICH.txt
 #   tarvio-<version>-win32.zip   the same with the 32-bit program
-# The version is the one in CMakeLists.txt's project() line.
+#   SHA256SUMS                   their checksums, as sha256sum writes them
+# The version is the one in CMakeLists.txt's project() line. The same commit gives the same
+# bytes, whenever and wherever it is built with the same Debian packages: every time
+# stored in a package is SOURCE_DATE_EPOCH, by default the commit's time.
 #
 # Options:
 #   --out DIR            write the packages to DIR instead of build/packages
@@ -13,6 +17,8 @@
 #                                        presets win32 and win64
 #   TARVIO_BUILD_DIR_WIN32, TARVIO_BUILD_DIR_WIN64   build folders (default build/<preset>)
 #   TARVIO_DOCS_DIR      folder with hilfe.htm and Provider.INI (default docs)
+#   SOURCE_DATE_EPOCH    the packages' time in seconds since 1970; outside a git checkout
+#                        it must be given
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -32,6 +38,20 @@ if [ -z "$version" ]; then
   echo "package.sh: no project(Tarvio VERSION ...) in CMakeLists.txt" >&2
   exit 1
 fi
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  # Only this checkout's own history: a copy of the sources inside another repository
+  # must not take that repository's time.
+  if [ -e .git ]; then SOURCE_DATE_EPOCH=$(git log -1 --format=%ct || true); fi
+  if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    echo "package.sh: not a git checkout: set SOURCE_DATE_EPOCH to the release commit's time" >&2
+    exit 1
+  fi
+fi
+if ! [[ "$SOURCE_DATE_EPOCH" =~ ^[0-9]+$ ]]; then
+  echo "package.sh: SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH is not a number of seconds" >&2
+  exit 1
+fi
+export SOURCE_DATE_EPOCH
 # Windows version resources want four numbers.
 file_version=$version
 while [ "$(tr -cd . <<<"$file_version" | wc -c)" -lt 3 ]; do file_version="$file_version.0"; done
@@ -61,6 +81,22 @@ out=$(realpath "$out")
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
+# What ships, each file with the release's time and the same mode on every machine:
+# makensis stores each file's time in the installer, zip in the archive.
+files=$stage/files
+mkdir -p "$files/win32" "$files/win64"
+cp "$exe32" "$files/win32/tarvio.exe"
+cp "$exe64" "$files/win64/tarvio.exe"
+cp "$docs/hilfe.htm" "$docs/Provider.INI" "$files/"
+# Notepad of Windows 98 and ME reads only the ANSI code page (1252 in the west) and
+# wants CRLF lines.
+sed 's/\r$//; s/$/\r/' installer/LIESMICH.txt | iconv -f UTF-8 -t CP1252 >"$files/LIESMICH.txt"
+fix_times() {  # fix_times PATH...: the release's time and plain modes, folders included
+  find "$@" -type d -exec chmod 755 {} + -o -type f -exec chmod 644 {} +
+  find "$@" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+}
+fix_times "$files"
+
 installer="$out/tarvio-$version-setup.exe"
 # The installer is an ANSI one, for Windows 98 and ME: its texts must all be in code page
 # 1252, which makensis would otherwise turn into '?' without a word.
@@ -69,29 +105,36 @@ for source in installer/tarvio.nsi installer/strings.nsh; do
 done
 makensis -V2 -WX -INPUTCHARSET UTF8 \
   -DVERSION="$file_version" \
-  -DEXE32="$exe32" -DEXE64="$exe64" \
-  -DHELP="$docs/hilfe.htm" -DSAMPLE_INI="$docs/Provider.INI" \
+  -DEXE32="$files/win32/tarvio.exe" -DEXE64="$files/win64/tarvio.exe" \
+  -DHELP="$files/hilfe.htm" -DSAMPLE_INI="$files/Provider.INI" \
   -DOUTFILE="$installer" \
   installer/tarvio.nsi
 echo "built $installer ($(stat -c %s "$installer") bytes)"
+packages=("$installer")
 
+if [ "$installer_only" -eq 0 ]; then
+  for arch in win64 win32; do
+    # One folder with everything in it: "extract here" never scatters the files among
+    # whatever else lies where the zip was saved.
+    folder=$stage/$arch/Tarvio
+    mkdir -p "$folder"
+    cp -p "$files/$arch/tarvio.exe" "$files/hilfe.htm" "$files/Provider.INI" "$files/LIESMICH.txt" "$folder/"
+    fix_times "$stage/$arch"
+    zip_file="$out/tarvio-$version-$arch.zip"
+    rm -f "$zip_file"
+    # -X: no extra fields (Unix times, owners); TZ: zip stores local time.
+    (cd "$stage/$arch" && TZ=UTC zip -q -X -9 "$zip_file" Tarvio Tarvio/tarvio.exe Tarvio/hilfe.htm \
+      Tarvio/Provider.INI Tarvio/LIESMICH.txt)
+    echo "built $zip_file ($(stat -c %s "$zip_file") bytes)"
+    packages+=("$zip_file")
+  done
+fi
+
+names=()
+for package in "${packages[@]}"; do names+=("$(basename "$package")"); done
+(cd "$out" && printf '%s\n' "${names[@]}" | LC_ALL=C sort | xargs sha256sum -- >SHA256SUMS)
+echo "wrote $out/SHA256SUMS"
 [ "$installer_only" -eq 1 ] && exit 0
-
-# Notepad of Windows 98 and ME reads only the ANSI code page (1252 in the west) and
-# wants CRLF lines.
-sed 's/\r$//; s/$/\r/' installer/LIESMICH.txt | iconv -f UTF-8 -t CP1252 >"$stage/LIESMICH.txt"
-cp "$docs/hilfe.htm" "$docs/Provider.INI" "$stage/"
-for arch in win64 win32; do
-  exe=$exe64
-  [ "$arch" = win32 ] && exe=$exe32
-  cp "$exe" "$stage/tarvio.exe"
-  zip_file="$out/tarvio-$version-$arch.zip"
-  rm -f "$zip_file"
-  # Fixed timestamps keep the archive the same from build to build.
-  touch -d "@$(git log -1 --format=%ct 2>/dev/null || echo 0)" "$stage"/*
-  (cd "$stage" && zip -q -X -9 "$zip_file" tarvio.exe hilfe.htm Provider.INI LIESMICH.txt)
-  echo "built $zip_file ($(stat -c %s "$zip_file") bytes)"
-done
 
 # Every Windows file the packages hold, the installer's own (its plug-ins and the
 # uninstaller) included, loads on the oldest Windows it is for.

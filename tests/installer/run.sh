@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Tests the release packages: the zips' contents (package.sh has checked the imports of
-# every file they hold), and the shipped installer under Wine in long scenarios, each in
+# every file they hold), that a second build elsewhere gives the same bytes, and the
+# shipped installer under Wine in long scenarios, each in
 # a prefix of its own: a 32-bit Windows (install, update, autostart on and off, refusal
 # while Tarvio runs, uninstall, an install into a folder of the user's choice), the same
 # Windows playing Windows 98 without user profiles, and a 64-bit one, which gets the
@@ -64,7 +65,7 @@ setup=$work/shipped/tarvio-$version-setup.exe
 zip64=$work/shipped/tarvio-$version-win64.zip
 zip32=$work/shipped/tarvio-$version-win32.zip
 for arch in 32 64; do
-  unzip -q "$work/shipped/tarvio-$version-win$arch.zip" tarvio.exe -d "$work/exe$arch"
+  unzip -q -j "$work/shipped/tarvio-$version-win$arch.zip" Tarvio/tarvio.exe -d "$work/exe$arch"
 done
 exe32=$work/exe32/tarvio.exe
 exe64=$work/exe64/tarvio.exe
@@ -92,10 +93,10 @@ start_menu_entry() {
 }
 uninst_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvio'
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
-reg() {  # reg KEY NAME...: the user's values as Windows reads them now, one line each
-  bash scripts/wine-run.sh "$prefix" "$driver" reg-get HKCU "$@" 2>/dev/null | tr -d '\r'
+reg() {  # reg KEY NAME...: the values of the root $root (HKCU unless set) as Windows reads them now, one line each
+  bash scripts/wine-run.sh "$prefix" "$driver" reg-get "${root:-HKCU}" "$@" 2>/dev/null | tr -d '\r'
 }
-values_are() {  # values_are KEY NAME=EXPECTED...: one check each; DWORDs as dword:XXXXXXXX
+values_are() {  # [root=HKLM] values_are KEY NAME=EXPECTED...: one check each; DWORDs as dword:XXXXXXXX
   local key="$1" pair i=0 actual
   shift
   mapfile -t actual < <(reg "$key" "${@%%=*}")
@@ -154,20 +155,45 @@ test_packages_hold_what_ships() {
     check "$(basename "$zip") exists" test -f "$zip"
     local names
     names=$(unzip -Z1 "$zip" 2>/dev/null | sort | tr '\n' ' ')
-    check "$(basename "$zip") holds exactly the four files ($names)" \
-      test "$names" = "LIESMICH.txt Provider.INI hilfe.htm tarvio.exe "
+    check "$(basename "$zip") holds the folder Tarvio with exactly the four files ($names)" \
+      test "$names" = "Tarvio/ Tarvio/LIESMICH.txt Tarvio/Provider.INI Tarvio/hilfe.htm Tarvio/tarvio.exe "
     check "$(basename "$zip") hilfe.htm is the help page" \
-      cmp -s <(unzip -p "$zip" hilfe.htm) "$docs/hilfe.htm"
+      cmp -s <(unzip -p "$zip" Tarvio/hilfe.htm) "$docs/hilfe.htm"
     check "$(basename "$zip") Provider.INI is the sample plan" \
-      cmp -s <(unzip -p "$zip" Provider.INI) "$docs/Provider.INI"
+      cmp -s <(unzip -p "$zip" Tarvio/Provider.INI) "$docs/Provider.INI"
     check "$(basename "$zip") LIESMICH.txt is the readme in code page 1252, CRLF lines, no byte-order mark" \
-      cmp -s <(unzip -p "$zip" LIESMICH.txt | iconv -f CP1252 -t UTF-8) <(sed 's/$/\r/' installer/LIESMICH.txt)
+      cmp -s <(unzip -p "$zip" Tarvio/LIESMICH.txt | iconv -f CP1252 -t UTF-8) <(sed 's/$/\r/' installer/LIESMICH.txt)
   done
   arch=$(pe_machine "$exe64"); check "win64 zip holds a 64-bit program ($arch)" test "$arch" = 8664
   arch=$(pe_machine "$exe32"); check "win32 zip holds a 32-bit program ($arch)" test "$arch" = 014c
   arch=$(pe_machine "$setup"); check "the installer is a 32-bit program ($arch)" test "$arch" = 014c
   check "its manifest asks for the invoker's rights" grep -aq 'level="asInvoker"' "$setup"
   check "its manifest never asks for administrator" bash -c "! grep -aq requireAdministrator '$setup'"
+}
+
+# A second build from a copy of the sources at another path, with build and output folders
+# of its own and the commit's time given rather than read from git, gives the same bytes.
+test_a_second_build_elsewhere_gives_the_same_packages() {
+  prefix=""
+  if [ -n "${TARVIO_EXE_WIN32:-}${TARVIO_EXE_WIN64:-}${TARVIO_DOCS_DIR:-}" ]; then
+    note "skipped: the packages were made from given files, not from these sources"
+    return
+  fi
+  local copy=$work/rebuild/elsewhere/tarvio packages=$work/rebuild/packages
+  mkdir -p "$copy"
+  tar -C "$PWD" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf -
+  if ! SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)} \
+    env -u TARVIO_BUILD_DIR_WIN32 -u TARVIO_BUILD_DIR_WIN64 bash "$copy/scripts/package.sh" --out "$packages" \
+    >"$work/rebuild.log" 2>&1; then
+    fail "second build failed: $work/rebuild.log"
+    return
+  fi
+  local dir
+  for dir in "$work/shipped" "$packages"; do
+    check "SHA256SUMS matches the packages in $dir" bash -c 'cd "$0" && sha256sum --quiet -c SHA256SUMS' "$dir"
+  done
+  check "both builds hold the same bytes" bash scripts/compare-packages.sh "$work/shipped" "$packages"
+  [ "$current_ok" -eq 1 ] && rm -rf "$work/rebuild"
 }
 
 test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
@@ -273,20 +299,28 @@ test_windows_98_install_start_update_uninstall() {
   check "silent install with /AUTOSTART succeeds" install_silently 0 /AUTOSTART
   installed_files_ok "$dir" "$exe32"
   values_are "$run_key" Tarvio="\"$dir_win\\tarvio.exe\""
-  values_are "$uninst_key" InstallLocation="$dir_win"
+  # Listed where the control panel of 98 and ME looks: the machine's key alone.
+  root=HKLM values_are "$uninst_key" DisplayName=Tarvio UninstallString="\"$dir_win\\uninstall.exe\"" \
+    InstallLocation="$dir_win"
+  values_are "$uninst_key" "DisplayName=<missing>"
   start_installed "$dir_win"
   stop_installed
   rm -f "$dir/hilfe.htm"
+  # With a per-user folder since (profiles switched on), the update still follows the entry.
+  in_wine reg delete "$folders\\User Shell Folders" /v 'Local AppData' /f
+  in_wine reg delete "$folders\\Shell Folders" /v 'Local AppData' /f
   check "update succeeds" install_silently 0
   check "help page back" same_file "$dir/hilfe.htm" "$docs/hilfe.htm"
   uninstall_silently "$dir_win"
   check "only the plan is left" test "$(ls -A "$dir" 2>/dev/null)" = Provider.INI
   values_are "$run_key" "Tarvio=<missing>"
+  root=HKLM values_are "$uninst_key" "DisplayName=<missing>"
 }
 
 start=$(date +%s)
 for t in \
   test_packages_hold_what_ships \
+  test_a_second_build_elsewhere_gives_the_same_packages \
   test_32_bit_windows_install_update_refusal_uninstall_and_own_folder \
   test_windows_98_install_start_update_uninstall \
   test_64_bit_windows_gets_the_64_bit_program; do
