@@ -52,16 +52,21 @@ TEST_F(Extras, FoldersEndInExactlyOneBackslash) {
 }
 
 // An empty name means the help page, and the caller's variable gets its path; the
-// editor gets the plan's path unquoted, blanks and all.
+// editor gets the plan's path unquoted, blanks and all. Without an editor of the
+// system's, the shell opens the plan with the user's program for it.
 TEST_F(Extras, DocumentsGoToTheShellAsPassed) {
   std::string document;
   documents.ShowHelp(0x10, document, false);
   EXPECT_EQ(document, "C:\\Programme\\Tarvio\\hilfe.htm");
   document = "C:\\Anderswo\\seite.htm";
   documents.ShowHelp(0x11, document, true);
-  documents.EditProviderFile("C:\\Program Files\\Mein Tarvio\\Provider.INI");
-  EXPECT_EQ(shell.opened, (Texts{"16 C:\\Programme\\Tarvio\\hilfe.htm (10)", "17 C:\\Anderswo\\seite.htm (10)"}));
-  EXPECT_EQ(shell.started, Texts{"notepad.exe C:\\Program Files\\Mein Tarvio\\Provider.INI (1)"});
+  documents.EditProviderFile(0x12, "C:\\Program Files\\Mein Tarvio\\Provider.INI");
+  shell.systemProgramsThere = false;
+  documents.EditProviderFile(0x13, "C:\\Tarvio\\Provider.INI");
+  EXPECT_EQ(shell.opened, (Texts{"16 C:\\Programme\\Tarvio\\hilfe.htm (10)", "17 C:\\Anderswo\\seite.htm (10)",
+                                 "19 C:\\Tarvio\\Provider.INI (1)"}));
+  EXPECT_EQ(shell.started, (Texts{"notepad.exe: notepad.exe C:\\Program Files\\Mein Tarvio\\Provider.INI (1)",
+                                  "notepad.exe: notepad.exe C:\\Tarvio\\Provider.INI (1)"}));
   ASSERT_EQ(toolkit.boxes.size(), 1u);  // only where a confirmation is asked for
   EXPECT_EQ(toolkit.boxes[0].owner, 0x11u);
   EXPECT_EQ(toolkit.boxes[0].style, platform::MessageStyle::Information);
