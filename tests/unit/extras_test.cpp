@@ -28,7 +28,7 @@ class Extras : public ::testing::Test {
   test::FakeFormFactory factory;
   test::FakeScreen screen;  // 1024 x 768 at 96 dpi
   Documents documents{shell, program, toolkit};
-  InfoForm info{factory, screen, documents, program, {"hilfe@beispiel.example", "www.beispiel.example/new.htm"}};
+  InfoForm info{factory, screen, documents, program, {"hilfe@beispiel.example", "http://www.beispiel.example/new.htm"}};
 };
 
 TEST_F(Extras, FoldersEndInExactlyOneBackslash) {
@@ -78,7 +78,7 @@ TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
   EXPECT_EQ(Dialog().ToolTip(InfoButtonId(kInfoMailButton)),
             "... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''hilfe@beispiel.example''");
   EXPECT_EQ(Dialog().ToolTip(InfoButtonId(kInfoNewsButton)),
-            "... startet Ihren Internet-Browser mit dem Ziel www.beispiel.example/new.htm");
+            "... startet Ihren Internet-Browser mit dem Ziel http://www.beispiel.example/new.htm");
   const std::string label = Dialog().Text(kInfoLabelId);
   const std::string firstLine = label.substr(0, label.find('\r'));
   EXPECT_TRUE(firstLine.starts_with("Tarvio – ") && firstLine.ends_with(" (V1.0.203)")) << firstLine;
@@ -90,7 +90,9 @@ TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
   info.Btn_Click(kInfoNewsButton);
   const std::string owner = std::to_string(Dialog().Handle());
   EXPECT_EQ(shell.opened, (Texts{owner + " mailto:hilfe@beispiel.example?subject=Tarvio (V1.0.203) (1)",
-                                 owner + " www.beispiel.example/new.htm (1)"}));
+                                 owner + " http://www.beispiel.example/new.htm (1)"}));
+  // The build's own address has its scheme: the shell never looks for a file of that name.
+  EXPECT_TRUE(BuildEndpoints().newsPage.starts_with("http://")) << BuildEndpoints().newsPage;
 }
 
 // Shown again while open, nothing is reloaded; closed, the next press loads it anew,
