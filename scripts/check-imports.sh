@@ -9,6 +9,10 @@
 # Fails on an import the table lacks, one above the file's floor, and a header whose OS or
 # subsystem version is above the floor: an older loader refuses a program with either.
 # It also fails on a row that none of the files imports: the table lists what ships.
+# And it fails on an imported DLL that Windows may take from the file's own folder: only
+# the KnownDLLs of every Windows from 7 to 11 are always taken from the system folder, and
+# comctl32, which a Common-Controls manifest in the file sends through side-by-side
+# loading (XP on). docs/imports.md gives the sources.
 set -euo pipefail
 
 list=0
@@ -44,6 +48,21 @@ if [ "$list" -eq 1 ]; then
   for file in "$@"; do imports "$file"; done | sort -u
   exit 0
 fi
+
+# The KnownDLLs that Windows 7 to 11 all have (the registry list of 7, the \KnownDlls
+# objects of 10 and 11), as imported names.
+known_dlls=" advapi32 clbcatq comdlg32 difxapi gdi32 imagehlp imm32 kernel32 msctf msvcrt normaliz nsi ole32
+  oleaut32 psapi rpcrt4 sechost setupapi shell32 shlwapi user32 wldap32 ws2_32 "
+
+# foreign_dlls FILE IMPORTS: the imported DLLs Windows may look for beside the file.
+foreign_dlls() {
+  local dll
+  for dll in $(awk '{ print $1 }' <<<"$2" | sort -u); do
+    case "$known_dlls" in *[[:space:]]"${dll%.dll}"[[:space:]]*) continue ;; esac
+    [ "$dll" = comctl32.dll ] && grep -aq 'Microsoft.Windows.Common-Controls' "$1" && continue
+    echo "$dll"
+  done
+}
 
 [ -f "$table" ] || { echo "check-imports.sh: no table $table" >&2; exit 2; }
 failed=0
@@ -81,6 +100,9 @@ for file in "$@"; do
       if (floor9x != "none" && nine[key] != "stub" && !(nine[key] in rank9x && rank9x[nine[key]] <= rank9x[floor9x]))
         print "  " key ": Windows " nine[key] " on the 9x line, the floor is " floor9x
     }' <<<"$file_imports")
+  for dll in $(foreign_dlls "$file" "$file_imports"); do
+    problems+=$'\n'"  imports $dll, which Windows may take from the program's folder"
+  done
   for version in "$os" "$subsystem"; do
     awk -v v="$version" -v f="$floor_header" 'BEGIN { split(v, a, "."); split(f, b, "."); exit !(a[1] * 100 + a[2] > b[1] * 100 + b[2]) }' &&
       problems+=$'\n'"  header version $version above $floor_header"

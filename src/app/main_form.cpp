@@ -83,7 +83,7 @@ void MainForm::Btn_Click(int index) {
       infoForm_.Show();
       break;
     case kBtnEditPlan:
-      documents_.EditProviderFile(schedule_.IniFilePath);
+      documents_.EditProviderFile(form_->Handle(), schedule_.IniFilePath);
       break;
     case kBtnHelp: {
       std::string document;

@@ -19,8 +19,11 @@ void Documents::ShowHelp(platform::WindowHandle owner, std::string& document, bo
   }
 }
 
-void Documents::EditProviderFile(const std::string& iniFilePath) {
-  shell_.StartProcess(kEditorCommand + iniFilePath, platform::ShowCommand::Normal);
+void Documents::EditProviderFile(platform::WindowHandle owner, const std::string& iniFilePath) {
+  const std::string commandLine = std::string(kEditorProgram) + " " + iniFilePath;
+  if (!shell_.StartSystemProgram(kEditorProgram, commandLine, platform::ShowCommand::Normal)) {
+    OpenDocument(owner, iniFilePath, platform::ShowCommand::Normal);
+  }
 }
 
 std::string Documents::AppDirectory() const { return WithBackslash(FolderOf(program_.ProgramFilePath())); }

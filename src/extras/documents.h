@@ -14,7 +14,7 @@ class Toolkit;
 namespace tarvio::extras {
 
 inline constexpr const char* kHelpFileName = "hilfe.htm";
-inline constexpr const char* kEditorCommand = "notepad.exe ";
+inline constexpr const char* kEditorProgram = "notepad.exe";
 
 class Documents {
  public:
@@ -26,9 +26,11 @@ class Documents {
   // An empty document becomes the help page beside the program, in the caller's variable
   // too. With confirm, the user is told afterwards that the page went to the browser.
   void ShowHelp(platform::WindowHandle owner, std::string& document, bool confirm);
-  // The plan file in the text editor; the path stays unquoted, so the editor takes the
-  // whole rest of the command line as its one file name, blanks included.
-  void EditProviderFile(const std::string& iniFilePath);
+  // The plan file in the system's text editor; the path stays unquoted, so the editor
+  // takes the whole rest of the command line as its one file name, blanks included.
+  // Where this Windows has no editor of its own, the shell opens the file with whatever
+  // program the user has for it.
+  void EditProviderFile(platform::WindowHandle owner, const std::string& iniFilePath);
   // The program's folder with exactly one backslash at the end.
   std::string AppDirectory() const;
 

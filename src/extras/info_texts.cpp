@@ -21,7 +21,12 @@ constexpr const char* kAboutText =
 
 }  // namespace
 
-InfoEndpoints BuildEndpoints() { return {TARVIO_SUPPORT_EMAIL, std::string(TARVIO_NEWS_HOST) + "/new.htm"}; }
+// The news page with its scheme: without one, ShellExecute first looks for a file of that
+// name (current folder, PATH, App Paths). http, not https: the browsers of Windows 98 to
+// XP speak no TLS that today's servers accept, and a server sends newer ones on to https.
+InfoEndpoints BuildEndpoints() {
+  return {TARVIO_SUPPORT_EMAIL, std::string("http://") + TARVIO_NEWS_HOST + "/new.htm"};
+}
 
 std::string MailToolTip(const InfoEndpoints& endpoints) {
   return "... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''" + endpoints.supportEmail + "''";

@@ -4,7 +4,7 @@
 
 namespace tarvio::extras {
 
-// The maker's support mail address and news page (host name and "/new.htm", no scheme).
+// The maker's support mail address and news page ("http://", host name, "/new.htm").
 struct InfoEndpoints {
   std::string supportEmail;
   std::string newsPage;

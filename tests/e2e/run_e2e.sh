@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # One end-to-end scenario of tarvio.exe under Wine:
-#   run_e2e.sh SCENARIO WORKDIR TARVIO_EXE DRIVER_EXE WINE_RUN
+#   run_e2e.sh SCENARIO WORKDIR TARVIO_EXE DRIVER_EXE WINE_RUN MARK_DLL MARK_EXE
 # Each scenario starts the program once and checks many things in that one run, as a
 # user would meet them. Every wait polls for its condition with a time limit.
 set -euo pipefail
-scenario="$1"; work_root="$2"; tarvio_exe="$3"; driver_exe="$4"; wine_run="$5"
+scenario="$1"; work_root="$2"; tarvio_exe="$3"; driver_exe="$4"; wine_run="$5"; mark_dll="$6"; mark_exe="$7"
 
 # Windows need a display; without one, run under a virtual one.
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a bash "$0" "$@"; fi
@@ -274,6 +274,25 @@ names_in_a_double_byte_code_page)
     drv wait-reg HKCU "${value%|*}" "${value#*|}" テスト接続 10000 || fail "${value#*|} not switched"
   done
   expect "shown connection" "0 テスト接続" "$(drv selection 101)"
+  drv post 16 0 0
+  ended "$last_pid"
+  ;;
+nothing_beside_the_program_runs_as_it)
+  # A DLL and an editor of the same names as the system's beside the program, as in a
+  # Downloads folder, with Wine preferring a DLL it finds on the search path as Windows
+  # does: neither may run, while the program switches and "Listen bearbeiten" opens the
+  # system's editor on the plan.
+  cp "$mark_dll" "$dir/rasapi32.dll"
+  cp "$mark_exe" "$dir/notepad.exe"
+  drv seed Tagtarif 300 Tagtarif Nachttarif
+  plan '[Werktags]' '00:00=Nachttarif' '[Wochenende]' '00:00=Nachttarif'
+  WINEDLLOVERRIDES="mscoree,mshtml=;rasapi32=n,b" start
+  drv wait-reg HKCU $ras InternetProfile Nachttarif 10000 || fail "no switch"
+  drv click 1006
+  drv window Notepad "Provider.INI - Notepad" 20000 close || fail "no editor on the plan"
+  for planted in rasapi32.dll notepad.exe; do
+    [ ! -e "$dir/$planted.mark" ] || fail "the planted $planted ran"
+  done
   drv post 16 0 0
   ended "$last_pid"
   ;;

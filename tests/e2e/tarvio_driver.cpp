@@ -252,6 +252,16 @@ const std::vector<Command> kCommands = {
        SendMessageTimeoutA(Window(a), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
        return 0;
      }},
+    // Waits for another program's top-level window of that class and caption; with
+    // "close" it is then closed as its title bar would, and gone.
+    {"window", "CLASS CAPTION MS [close]", 3,
+     [](const Args& a) {
+       HWND window = nullptr;
+       WaitFor(Number(a, 2), [&] { return (window = FindWindowA(a[0].c_str(), a[1].c_str())) != nullptr; });
+       if (a.size() < 4 || a[3] != "close") return 0;
+       PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+       return WaitFor(5000, [window] { return !IsWindow(window); });
+     }},
     {"wait-box", "MS", 1,
      [](const Args& a) {
        WaitFor(Number(a, 0), [] { return Box() != nullptr; });

@@ -60,12 +60,14 @@ class FakeShell final : public platform::Shell {
   void Open(platform::WindowHandle owner, std::string_view document, platform::ShowCommand show) override {
     opened.push_back(std::to_string(owner) + " " + std::string(document) + Show(show));
   }
-  void StartProcess(std::string_view commandLine, platform::ShowCommand show) override {
-    started.push_back(std::string(commandLine) + Show(show));
+  bool StartSystemProgram(std::string_view program, std::string_view commandLine, platform::ShowCommand show) override {
+    started.push_back(std::string(program) + ": " + std::string(commandLine) + Show(show));
+    return systemProgramsThere;
   }
   static std::string Show(platform::ShowCommand s) { return s == platform::ShowCommand::Normal ? " (1)" : " (10)"; }
   std::vector<std::string> opened;   // "owner document (show command)"
-  std::vector<std::string> started;  // "command line (show command)"
+  std::vector<std::string> started;  // "program: command line (show command)"
+  bool systemProgramsThere = true;   // false: this Windows lacks the program asked for
 };
 
 // A shell that keeps its icons; while busy it refuses every request, and a refused add

@@ -28,7 +28,7 @@ class Extras : public ::testing::Test {
   test::FakeFormFactory factory;
   test::FakeScreen screen;  // 1024 x 768 at 96 dpi
   Documents documents{shell, program, toolkit};
-  InfoForm info{factory, screen, documents, program, {"hilfe@beispiel.example", "www.beispiel.example/new.htm"}};
+  InfoForm info{factory, screen, documents, program, {"hilfe@beispiel.example", "http://www.beispiel.example/new.htm"}};
 };
 
 TEST_F(Extras, FoldersEndInExactlyOneBackslash) {
@@ -52,16 +52,21 @@ TEST_F(Extras, FoldersEndInExactlyOneBackslash) {
 }
 
 // An empty name means the help page, and the caller's variable gets its path; the
-// editor gets the plan's path unquoted, blanks and all.
+// editor gets the plan's path unquoted, blanks and all. Without an editor of the
+// system's, the shell opens the plan with the user's program for it.
 TEST_F(Extras, DocumentsGoToTheShellAsPassed) {
   std::string document;
   documents.ShowHelp(0x10, document, false);
   EXPECT_EQ(document, "C:\\Programme\\Tarvio\\hilfe.htm");
   document = "C:\\Anderswo\\seite.htm";
   documents.ShowHelp(0x11, document, true);
-  documents.EditProviderFile("C:\\Program Files\\Mein Tarvio\\Provider.INI");
-  EXPECT_EQ(shell.opened, (Texts{"16 C:\\Programme\\Tarvio\\hilfe.htm (10)", "17 C:\\Anderswo\\seite.htm (10)"}));
-  EXPECT_EQ(shell.started, Texts{"notepad.exe C:\\Program Files\\Mein Tarvio\\Provider.INI (1)"});
+  documents.EditProviderFile(0x12, "C:\\Program Files\\Mein Tarvio\\Provider.INI");
+  shell.systemProgramsThere = false;
+  documents.EditProviderFile(0x13, "C:\\Tarvio\\Provider.INI");
+  EXPECT_EQ(shell.opened, (Texts{"16 C:\\Programme\\Tarvio\\hilfe.htm (10)", "17 C:\\Anderswo\\seite.htm (10)",
+                                 "19 C:\\Tarvio\\Provider.INI (1)"}));
+  EXPECT_EQ(shell.started, (Texts{"notepad.exe: notepad.exe C:\\Program Files\\Mein Tarvio\\Provider.INI (1)",
+                                  "notepad.exe: notepad.exe C:\\Tarvio\\Provider.INI (1)"}));
   ASSERT_EQ(toolkit.boxes.size(), 1u);  // only where a confirmation is asked for
   EXPECT_EQ(toolkit.boxes[0].owner, 0x11u);
   EXPECT_EQ(toolkit.boxes[0].style, platform::MessageStyle::Information);
@@ -73,7 +78,7 @@ TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
   EXPECT_EQ(Dialog().ToolTip(InfoButtonId(kInfoMailButton)),
             "... startet Ihr E-Mail-Programm für eine Nachricht an mich unter ''hilfe@beispiel.example''");
   EXPECT_EQ(Dialog().ToolTip(InfoButtonId(kInfoNewsButton)),
-            "... startet Ihren Internet-Browser mit dem Ziel www.beispiel.example/new.htm");
+            "... startet Ihren Internet-Browser mit dem Ziel http://www.beispiel.example/new.htm");
   const std::string label = Dialog().Text(kInfoLabelId);
   const std::string firstLine = label.substr(0, label.find('\r'));
   EXPECT_TRUE(firstLine.starts_with("Tarvio – ") && firstLine.ends_with(" (V1.0.203)")) << firstLine;
@@ -85,7 +90,9 @@ TEST_F(Extras, TheInfoDialogLoadsItsTextsAndOpensItsLinks) {
   info.Btn_Click(kInfoNewsButton);
   const std::string owner = std::to_string(Dialog().Handle());
   EXPECT_EQ(shell.opened, (Texts{owner + " mailto:hilfe@beispiel.example?subject=Tarvio (V1.0.203) (1)",
-                                 owner + " www.beispiel.example/new.htm (1)"}));
+                                 owner + " http://www.beispiel.example/new.htm (1)"}));
+  // The build's own address has its scheme: the shell never looks for a file of that name.
+  EXPECT_TRUE(BuildEndpoints().newsPage.starts_with("http://")) << BuildEndpoints().newsPage;
 }
 
 // Shown again while open, nothing is reloaded; closed, the next press loads it anew,

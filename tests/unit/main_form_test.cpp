@@ -188,7 +188,7 @@ TEST_F(MainForm, InfoHelpAndTheEditorOpenTheirDocuments) {
   ASSERT_EQ(h.forms.forms.size(), 2u);                           // one info dialog, however often asked for
   EXPECT_EQ(h.forms.forms[1]->Shows(), 2);
   EXPECT_EQ(h.shell.opened, Texts{std::to_string(h.Main().Handle()) + " C:\\Programme\\Tarvio\\hilfe.htm (10)"});
-  EXPECT_EQ(h.shell.started, Texts{"notepad.exe C:\\Programme\\Tarvio\\Provider.INI (1)"});
+  EXPECT_EQ(h.shell.started, Texts{"notepad.exe: notepad.exe C:\\Programme\\Tarvio\\Provider.INI (1)"});
   EXPECT_TRUE(h.toolkit.boxes.empty());
   EXPECT_FALSE(h.Main().Visible());
   EXPECT_TRUE(h.registry.writes.empty());

@@ -91,6 +91,7 @@ TEST(Win32ProgramInfo, ReadsTheVersionAndTheFolderOfTheRunningProgram) {
   // A document that does not exist is not reported: a message box would hold the test
   // until its time runs out.
   shell.Open(0, "C:\\gibt-es-nicht\\nirgends\\fehlt.txt", ShowCommand::Normal);
+  EXPECT_FALSE(shell.StartSystemProgram("fehlt.exe", "fehlt.exe", ShowCommand::Normal));
 }
 
 }  // namespace

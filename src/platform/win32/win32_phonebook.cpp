@@ -8,6 +8,7 @@
 
 #include "platform/win32/ansi.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/system_files.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -54,14 +55,12 @@ std::vector<std::string> Enumerate(RasEnumEntriesFunction RasEnumEntriesA, DWORD
 std::vector<std::string> Win32Phonebook::EntryNames() {
   // Dial-up networking is an optional part of Windows 98 and ME: without it there is no
   // rasapi32.dll, and a program that imported it would not start at all. Looked up here,
-  // with no message box from the system when the library or one it needs is missing.
-  const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  const ScopedLibrary ras(LoadLibraryA("rasapi32.dll"));
-  SetErrorMode(errorMode);
+  // in the system folder only: rasapi32 is no KnownDLL, so its bare name would find one
+  // beside the program first.
+  const ScopedLibrary ras(LoadSystemLibrary("rasapi32.dll"));
   const FARPROC found = ras ? GetProcAddress(ras.Get(), "RasEnumEntriesA") : nullptr;
   if (found == nullptr) return {};
-  // Through the generic function type, which any function pointer converts to.
-  const auto enumerate = reinterpret_cast<RasEnumEntriesFunction>(reinterpret_cast<void (*)()>(found));
+  const auto enumerate = AsFunction<RasEnumEntriesFunction>(found);
   std::vector<std::string> names = Enumerate(enumerate, sizeof(RASENTRYNAMEA));
   if (names.empty()) names = Enumerate(enumerate, sizeof(RasEntryNameFirstForm));
   for (std::string& name : names) name = FromAnsi(name);

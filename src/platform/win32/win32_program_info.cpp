@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "platform/win32/ansi.h"
 
@@ -31,23 +31,25 @@ std::string ModuleFileNameAnsi() {
 std::string Win32ProgramInfo::ProgramFilePath() const { return FromAnsi(ModuleFileNameAnsi()); }
 
 ProgramVersion Win32ProgramInfo::Version() const {
-  const std::string path = ModuleFileNameAnsi();
-  if (path.empty()) return {};
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-  if (size == 0) return {};
-  std::vector<char> data(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return {};
-  void* block = nullptr;
-  UINT blockSize = 0;
-  char root[] = "\\";
-  if (!VerQueryValueA(data.data(), root, &block, &blockSize) || block == nullptr ||
-      blockSize < sizeof(VS_FIXEDFILEINFO)) {
-    return {};
-  }
-  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(block);
-  return {HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
-          LOWORD(fixed->dwFileVersionLS)};
+  // The program's own version resource, read in place: GetFileVersionInfoA would import
+  // version.dll, which is no KnownDLL, so a copy beside the program would be loaded
+  // before the program's first line.
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */);
+  const DWORD size = found != nullptr ? SizeofResource(nullptr, found) : 0;
+  HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
+  const auto* block = static_cast<const unsigned char*>(loaded != nullptr ? LockResource(loaded) : nullptr);
+  if (block == nullptr) return {};
+  // VS_VERSIONINFO: three WORDs, the UTF-16 key "VS_VERSION_INFO" up to its null, zero
+  // words up to the next 32-bit boundary, then the VS_FIXEDFILEINFO.
+  std::size_t at = 3 * sizeof(WORD);
+  while (at + sizeof(WCHAR) <= size && (block[at] != 0 || block[at + 1] != 0)) at += sizeof(WCHAR);
+  at = (at + sizeof(WCHAR) + 3) / 4 * 4;
+  VS_FIXEDFILEINFO fixed{};
+  if (at + sizeof fixed > size) return {};
+  std::memcpy(&fixed, block + at, sizeof fixed);
+  if (fixed.dwSignature != 0xFEEF04BD) return {};
+  return {HIWORD(fixed.dwFileVersionMS), LOWORD(fixed.dwFileVersionMS), HIWORD(fixed.dwFileVersionLS),
+          LOWORD(fixed.dwFileVersionLS)};
 }
 
 }  // namespace tarvio::platform::win32

@@ -7,6 +7,7 @@
 
 #include "platform/win32/ansi.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/system_files.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -19,19 +20,30 @@ void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand
   ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", ToAnsi(document).c_str(), nullptr, nullptr, ShowBits(show));
 }
 
-void Win32Shell::StartProcess(std::string_view commandLine, ShowCommand show) {
-  // CreateProcessA may write into the command line, so it gets a copy of its own.
-  std::string line = ToAnsi(commandLine);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(ShowBits(show));
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    // Nobody waits for the started program.
-    const ScopedHandle thread(process.hThread);
-    const ScopedHandle started(process.hProcess);
+bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view commandLine, ShowCommand show) {
+  // NT keeps its programs in the system folder (and Notepad in the Windows folder too),
+  // Windows 98 and ME in the Windows folder. Given the full path, CreateProcessA searches
+  // nothing; the command line stays as the program expects it.
+  for (const std::string& folder : {SystemFolder(), WindowsFolder()}) {
+    if (folder.empty()) continue;
+    const std::string path = folder + ToAnsi(program);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+    // CreateProcessA may write into the command line, so it gets a copy of its own.
+    std::string line = ToAnsi(commandLine);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(ShowBits(show));
+    PROCESS_INFORMATION process{};
+    if (CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+      // Nobody waits for the started program.
+      const ScopedHandle thread(process.hThread);
+      const ScopedHandle started(process.hProcess);
+      return true;
+    }
   }
+  return false;
 }
 
 }  // namespace tarvio::platform::win32

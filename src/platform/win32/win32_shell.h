@@ -1,5 +1,6 @@
 #pragma once
-// ShellExecuteA and CreateProcessA.
+// ShellExecuteA, and CreateProcessA on a program of the system folder or the Windows
+// folder.
 #include "platform/shell.h"
 
 namespace tarvio::platform::win32 {
@@ -7,7 +8,7 @@ namespace tarvio::platform::win32 {
 class Win32Shell final : public Shell {
  public:
   void Open(WindowHandle owner, std::string_view document, ShowCommand show) override;
-  void StartProcess(std::string_view commandLine, ShowCommand show) override;
+  bool StartSystemProgram(std::string_view program, std::string_view commandLine, ShowCommand show) override;
 };
 
 }  // namespace tarvio::platform::win32

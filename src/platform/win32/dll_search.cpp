@@ -1,0 +1,60 @@
+#include "platform/win32/dll_search.h"
+
+#include <windows.h>
+
+#include "platform/win32/system_files.h"
+
+namespace tarvio::platform::win32 {
+namespace {
+
+constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+
+// DLLs that Windows itself loads by bare name after start-up, on the paths this program
+// takes: windows with visual styles, COM and the picture loader, ShellExecute. Loaded
+// once by full path, so that the later request finds them loaded.
+constexpr const char* kLoadedByWindowsLater[] = {
+    "uxtheme.dll",        // the common controls 6 and user32 for visual styles (XP on)
+    "dwmapi.dll",         // uxtheme of Vista and 7
+    "version.dll",        // the shell and the common controls
+    "cryptbase.dll",      // rpcrt4 of 7 when COM starts
+    "clbcatq.dll",        // ole32 of XP for the COM+ catalog
+    "apphelp.dll",        // the shell's compatibility checks
+    "userenv.dll",        // the shell of Vista for the profile folders
+    "setupapi.dll",       // the shell of XP for the drives
+    "propsys.dll",        // the shell of Vista on
+    "oleacc.dll",         // the shell and accessibility
+    "windowscodecs.dll",  // the picture loader's JPEG decoder
+    "msimg32.dll",        // drawing of themed controls
+};
+
+FARPROC Kernel32Function(const char* name) {
+  HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+  return kernel32 != nullptr ? GetProcAddress(kernel32, name) : nullptr;
+}
+
+// Vista with the update that brings SetDefaultDllDirectories fails to create some shell
+// objects after the call (CoCreateInstance of CLSID_ShellLink, as NSIS and 7-Zip found).
+bool IsVista() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 6 &&
+         version.dwMinorVersion == 0;
+}
+
+}  // namespace
+
+void KeepDllSearchInTheSystemFolder() {
+  // Windows 8 on, and 7 with KB2533623: the system folder alone, for every later look-up.
+  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+  const auto setDefault = AsFunction<SetDefaultDllDirectoriesFunction>(Kernel32Function("SetDefaultDllDirectories"));
+  if (setDefault != nullptr && !IsVista() && setDefault(kSearchSystem32)) return;
+  // XP SP1 on: at least the current folder leaves the search.
+  using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
+  const auto setDllDirectory = AsFunction<SetDllDirectoryFunction>(Kernel32Function("SetDllDirectoryA"));
+  if (setDllDirectory != nullptr) setDllDirectory("");
+  // The program's folder still comes first: what Windows loads later is loaded now, from
+  // the system folder, and kept for the whole run. A DLL this Windows lacks is skipped.
+  for (const char* name : kLoadedByWindowsLater) LoadSystemLibrary(name);
+}
+
+}  // namespace tarvio::platform::win32
