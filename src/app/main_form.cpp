@@ -42,6 +42,11 @@ bool MainForm::Form_Load() {
     return false;
   }
   form_ = platform_.formFactory.Create(MainFormLayout(), *this);
+  if (!form_) {
+    // Windows refused the window: without it there is no clock, no icon and no way to end.
+    ended_ = true;
+    return false;
+  }
   form_->AttachList(kProviderListId, ProviderList);
   form_->AttachList(kHangUpDelayListId, HangUpDelayList);
   form_->AttachList(kHangUpUnitListId, HangUpUnitList);

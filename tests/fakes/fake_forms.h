@@ -67,6 +67,7 @@ class FakeFormFactory final : public platform::FormFactory {
 
   std::vector<FakeForm*> forms;  // every form alive, in the order made
   int openForms = 0;             // not yet unloaded: the program ends when none is left
+  int refusals = 0;              // windows the window system refuses before it makes one again
 
  private:
   platform::WindowHandle next_ = 0x1000;

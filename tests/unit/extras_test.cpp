@@ -108,6 +108,9 @@ TEST_F(Extras, TheInfoDialogIsOneDialogLoadedAgainAfterEachClose) {
     EXPECT_TRUE(shell.opened.empty());
   }
   screen.metrics = platform::MetricsOfScreen(640, 1024, 96, 96);
+  factory.refusals = 1;  // Windows refuses the window once: the next press opens it
+  info.Show();
+  EXPECT_FALSE(info.Loaded());
   info.Show();
   EXPECT_EQ(Dialog().Place(), (std::vector<int>{0, 0}));
   EXPECT_EQ(factory.forms.size(), 1u);  // the old window is gone

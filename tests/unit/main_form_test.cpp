@@ -57,17 +57,24 @@ TEST_F(MainForm, StartUpFillsEveryListHidesAndWritesNothing) {
   EXPECT_NE(main.Icon(), 0x7000u);
 }
 
-TEST_F(MainForm, ASecondInstanceIsRefusedAndTouchesNothing) {
-  h.instance.anotherRunning = true;
-  EXPECT_FALSE(h.form.Form_Load());
-  ASSERT_EQ(h.toolkit.boxes.size(), 1u);
-  EXPECT_EQ(h.toolkit.boxes[0].style, platform::MessageStyle::Exclamation);
-  EXPECT_EQ(h.toolkit.boxes[0].owner, 0u);  // there is no window
-  EXPECT_TRUE(h.form.Ended());
-  EXPECT_TRUE(h.forms.forms.empty());
-  EXPECT_TRUE(h.notifyIcon.requests.empty());
-  EXPECT_EQ(h.profile.reads, 0);
-  EXPECT_EQ(h.form.ProviderList.ListCount() + h.form.HangUpDelayList.ListCount(), 0);
+// A second instance, and a main window Windows refuses, end the start at once.
+TEST(MainFormStart, ASecondInstanceOrARefusedWindowEndsItAndTouchesNothing) {
+  for (const bool secondInstance : {true, false}) {
+    MainFormHarness h;
+    h.instance.anotherRunning = secondInstance;
+    h.forms.refusals = secondInstance ? 0 : 1;
+    EXPECT_FALSE(h.form.Form_Load());
+    ASSERT_EQ(h.toolkit.boxes.size(), secondInstance ? 1u : 0u);
+    for (const FakeToolkit::Box& box : h.toolkit.boxes) {
+      EXPECT_EQ(box.style, platform::MessageStyle::Exclamation);
+      EXPECT_EQ(box.owner, 0u);  // there is no window
+    }
+    EXPECT_TRUE(h.form.Ended());
+    EXPECT_TRUE(h.forms.forms.empty());
+    EXPECT_TRUE(h.notifyIcon.requests.empty());
+    EXPECT_EQ(h.profile.reads, 0);
+    EXPECT_EQ(h.form.ProviderList.ListCount() + h.form.HangUpDelayList.ListCount(), 0);
+  }
 }
 
 // Started with Windows and nobody at the screen: the report of an unknown entry waits
