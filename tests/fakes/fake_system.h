@@ -2,6 +2,7 @@
 // The smaller parts of the outside world, each as the test sets it and recording what
 // the program asked of it.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -59,6 +60,7 @@ class FakeShell final : public platform::Shell {
  public:
   void Open(platform::WindowHandle owner, std::string_view document, platform::ShowCommand show) override {
     opened.push_back(std::to_string(owner) + " " + std::string(document) + Show(show));
+    if (onOpen) onOpen();  // what happens while the shell runs a message loop of its own
   }
   void StartProcess(std::string_view commandLine, platform::ShowCommand show) override {
     started.push_back(std::string(commandLine) + Show(show));
@@ -66,6 +68,7 @@ class FakeShell final : public platform::Shell {
   static std::string Show(platform::ShowCommand s) { return s == platform::ShowCommand::Normal ? " (1)" : " (10)"; }
   std::vector<std::string> opened;   // "owner document (show command)"
   std::vector<std::string> started;  // "command line (show command)"
+  std::function<void()> onOpen;
 };
 
 // A shell that keeps its icons; while busy it refuses every request, and a refused add

@@ -116,6 +116,23 @@ TEST_F(Extras, TheInfoDialogIsOneDialogLoadedAgainAfterEachClose) {
   EXPECT_EQ(factory.forms.size(), 1u);  // the old window is gone
 }
 
+// The shell may run a message loop while it opens a link; the dialog closed and loaded
+// anew meanwhile keeps its old window until no handler of it runs any more.
+TEST_F(Extras, AWindowOutlivesItsHandlerThoughTheDialogIsLoadedAnewMeanwhile) {
+  info.Show();
+  shell.onOpen = [&] {
+    shell.onOpen = nullptr;
+    Dialog().RequestClose(platform::CloseCause::TitleBar);
+    info.Show();
+  };
+  Dialog().Click(InfoButtonId(kInfoMailButton));
+  EXPECT_EQ(factory.deletedWhileHandling, 0);
+  EXPECT_EQ(factory.forms.size(), 2u);
+  info.Btn_Click(kInfoCloseButton);
+  info.Show();
+  EXPECT_EQ(factory.forms.size(), 1u);  // now both old windows are gone
+}
+
 TEST(CenterOffset, RoundsTheDifferenceToEvenThenHalvesTowardZero) {
   const struct {
     double screen, form;
