@@ -6,6 +6,7 @@
 #include "dialup/hangup_timer.h"
 #include "dialup/load_settings.h"
 #include "dialup/provider_switch.h"
+#include "platform/clock.h"
 #include "platform/instance_check.h"
 #include "platform/product.h"
 #include "platform/toolkit.h"
@@ -120,6 +121,14 @@ void MainForm::Form_Unload() {
   // A report still waiting goes with the window it belongs to.
   schedule_.DropReports();
   ended_ = true;
+}
+
+void MainForm::TimerTick() {
+  schedule_.Tick(ListsReady);
+  // After the clock's work: the shell waits for a busy Explorer up to 4 s for each of a
+  // retry's two requests, so a retry starts only early enough in the minute to be over
+  // before the next one, whose switch may be due at its start.
+  if (platform_.clock.Now().second < kLastIconRetrySecond) niPrivate_.RetryRefusedIcons();
 }
 
 void MainForm::ShowMainWindow() {

@@ -78,6 +78,7 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
   bool Notify(platform::NotifyRequest request, platform::WindowHandle window, std::uint32_t iconId,
               platform::IconHandle icon, std::string_view tip) override {
     using enum platform::NotifyRequest;
+    if (onRequest) onRequest();
     requests.push_back((request == Add      ? "add "
                         : request == Modify ? "modify "
                                             : "delete ") +
@@ -97,6 +98,7 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
     icons.clear();
     return taskbarCreated;
   }
+  std::function<void()> onRequest;
   std::vector<std::string> requests;      // "add|modify|delete window id icon tip"
   std::set<std::uint32_t> icons;          // the ones the taskbar shows
   int busyRequests = 0;                   // refused before the shell answers again

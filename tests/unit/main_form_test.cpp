@@ -95,12 +95,24 @@ TEST_F(MainForm, UnknownEntriesAreReportedAfterStartUpWhileTheClockRuns) {
   EXPECT_EQ(writtenWhileAsking, "Nachttarif");
 }
 
+// The clock's work comes before an icon the taskbar dropped, which is asked for only early
+// enough in the minute for the shell's wait to end before the next minute's switch.
 TEST_F(MainForm, TheClockAppliesThePlanHiddenOrNot) {
   h.notifyIcon.busyRequests = 1;  // the taskbar drops the add at logon
   Load();
   EXPECT_TRUE(h.notifyIcon.icons.empty());
+  std::string writtenBeforeTheIcon;
+  h.notifyIcon.onRequest = [&] { writtenBeforeTheIcon = h.InternetProfile(); };
   h.Main().Tick();
   EXPECT_EQ(h.notifyIcon.icons.size(), 1u);
+  EXPECT_EQ(writtenBeforeTheIcon, "Nachttarif");
+  h.notifyIcon.busyRequests = 1;
+  h.hook.Send(h.Main().Handle(), h.notifyIcon.NewTaskbar());
+  for (const int second : {50, 59, 49}) {
+    h.clock.now.second = second;
+    h.Main().Tick();
+    EXPECT_EQ(h.notifyIcon.icons.size(), second < 50 ? 1u : 0u) << second;
+  }
   EXPECT_EQ(h.registry.writes,
             (Texts{"HKCU\\remoteaccess\\InternetProfile=Nachttarif", "HKCU\\remoteaccess\\Default=Nachttarif",
                    "HKCU\\Software\\Microsoft\\RAS Autodial\\Default\\DefaultInternet=Nachttarif"}));

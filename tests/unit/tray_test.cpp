@@ -113,6 +113,23 @@ TEST_F(Tray, AnAddTheShellDropsIsAskedForOnTheTicksUntilTheIconIsThere) {
   }
 }
 
+// Each request to a taskbar that does not answer makes the program wait: while it keeps
+// refusing, the retries come further apart, up to every tenth turn; a new taskbar is asked
+// at once, and again at the next turn.
+TEST_F(Tray, RetriesBackOffWhileTheShellRefusesAndANewTaskbarStartsAfresh) {
+  tray.HookWindow(kWindow);
+  icon.busyRequests = 1000;
+  tray.AddTrayIcon(0, 0x55, "Tarvio");
+  std::vector<int> askedAt;
+  for (int turn = 1; turn <= 40; ++turn) {
+    if (turn == 38) hook.Send(kWindow, icon.NewTaskbar());
+    const std::size_t before = icon.requests.size();
+    tray.RetryRefusedIcons();
+    if (icon.requests.size() > before) askedAt.push_back(turn);
+  }
+  EXPECT_EQ(askedAt, (std::vector<int>{1, 3, 7, 15, 25, 35, 38, 40}));
+}
+
 // Without a registered message number, 0 (WM_NULL) must not count as a new taskbar.
 TEST_F(Tray, AnUnregisteredTaskbarMessageReAddsNothing) {
   icon.taskbarCreated = 0;
