@@ -65,11 +65,11 @@ class NI_Private final : public platform::WindowMessageSink {
     std::uint32_t id;
     platform::IconHandle icon;
     std::string tip;
-    bool there;  // the shell took the add
+    bool there = false;  // the shell took the add
   };
 
   void ReAddIcons();
-  void RetrySoon();  // a refused request: the next turn asks again
+  void Add(ShownIcon& shown);
 
   platform::NotifyIcon& notifyIcon_;
   platform::WindowHook& hook_;
@@ -79,8 +79,8 @@ class NI_Private final : public platform::WindowMessageSink {
   bool hooked_ = false;
   std::uint32_t taskbarCreated_{};
   std::vector<ShownIcon> shown_;  // icons added and not removed, for a taskbar created anew
-  int retryInterval_ = 1;         // turns between two retries
-  int turnsToRetry_ = 1;          // turns until the next one
+  int retryInterval_{};           // turns between two retries while the shell refuses
+  int turnsToRetry_{};            // turns until the next one
 };
 
 }  // namespace tarvio::tray
