@@ -3,7 +3,6 @@
 // results on standard output; exit code 0 for success, 1 for a failed wait or a missing
 // window, 2 for bad usage. A command whose last word is "info" works on the info dialog.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -278,32 +277,6 @@ const std::vector<Command> kCommands = {
        const bool named = process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size);
        if (process != nullptr) CloseHandle(process);
        return named ? Print(path) : (Fail("its process cannot be opened"), 1);
-     }},
-    // What the running program holds: working set in KiB, kernel handles, GDI and USER
-    // objects, its windows. Wine 8 answers 0 for handles, GDI and USER objects: handles are
-    // then counted one by one, as windows are, by their values.
-    {"resources", "", 0,
-     [](const Args& a) {
-       DWORD id = 0, reported = 0, counted = 0, windows = 0;
-       GetWindowThreadProcessId(Window(a), &id);
-       const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE, id);
-       PROCESS_MEMORY_COUNTERS memory{};
-       GetProcessMemoryInfo(process, &memory, sizeof memory);
-       GetProcessHandleCount(process, &reported);
-       for (std::uintptr_t value = 1; value < 0x10000; ++value) {
-         const auto window = reinterpret_cast<HWND>(value);
-         DWORD owner = 0;
-         HANDLE copy = nullptr;
-         windows += IsWindow(window) && GetWindowThreadProcessId(window, &owner) && owner == id;
-         counted += value % 4 == 0 &&
-                    DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(), &copy, 0, FALSE,
-                                    DUPLICATE_SAME_ACCESS) &&
-                    CloseHandle(copy);
-       }
-       const auto gui = [&](DWORD kind) { return " " + std::to_string(GetGuiResources(process, kind)); };
-       Print(std::to_string(memory.WorkingSetSize / 1024) + " " + std::to_string(reported != 0 ? reported : counted) +
-             gui(GR_GDIOBJECTS) + gui(GR_USEROBJECTS) + " " + std::to_string(windows));
-       return CloseHandle(process) ? 0 : 1;
      }},
     // A clean dial-up state: the entries, the current connection in every place that holds
     // it for the user, the idle time, and no machine-wide default connection.

@@ -13,7 +13,6 @@ FakeForm::FakeForm(const platform::FormSpec& spec, platform::FormEvents& events,
 FakeForm::~FakeForm() {
   if (loaded_) --factory_.openForms;
   std::erase(factory_.forms, this);
-  factory_.deletedWhileHandling += std::ranges::count(factory_.handling, this) != 0;
 }
 
 void FakeForm::Show() {
@@ -22,11 +21,7 @@ void FakeForm::Show() {
 }
 
 void FakeForm::Click(int id) {
-  if (!loaded_) return;
-  FakeFormFactory& factory = factory_;  // this form may be gone when its handler returns
-  factory.handling.push_back(this);
-  events_.ButtonClicked(id);
-  factory.handling.pop_back();
+  if (loaded_) events_.ButtonClicked(id);
 }
 
 void FakeForm::Tick() {

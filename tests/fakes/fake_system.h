@@ -78,12 +78,12 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
   bool Notify(platform::NotifyRequest request, platform::WindowHandle window, std::uint32_t iconId,
               platform::IconHandle icon, std::string_view tip) override {
     using enum platform::NotifyRequest;
-    if (onRequest) onRequest();
     requests.push_back((request == Add      ? "add "
                         : request == Modify ? "modify "
                                             : "delete ") +
                        std::to_string(window) + " " + std::to_string(iconId) + " " + std::to_string(icon) + " " +
                        std::string(tip));
+    if (onRequest) onRequest();
     if (busyRequests > 0) {
       --busyRequests;
       if (request == Add && addsLate) icons.insert(iconId);

@@ -9,16 +9,11 @@
 #include <vector>
 
 #include "extras/info_form_layout.h"
+#include "fakes/fake_forms.h"
 #include "platform/win32/form_factory.h"
 
 namespace tarvio::platform::win32 {
 namespace {
-
-struct NoEvents final : FormEvents {
-  void ButtonClicked(int) override {}
-  bool QueryUnload(CloseCause) override { return false; }
-  void Unloaded() override {}
-};
 
 // What the process holds, as Windows counts it (GDI and USER objects, kernel handles) and
 // probed handle by handle (GDI objects, this thread's windows, kernel handles): Wine 8
@@ -52,7 +47,7 @@ LRESULT CALLBACK RefuseWindows(int code, WPARAM wParam, LPARAM lParam) {
 // through its stale handle, the call would have failed and left its error behind.
 TEST(FormLifeCycle, FormsGiveBackAllTheyHeldOnceAndARefusedWindowIsNoForm) {
   Win32FormFactory factory;
-  NoEvents events;
+  test::NoFormEvents events;
   const HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
   EXPECT_EQ(factory.Create(extras::InfoFormLayout(), events), nullptr);
   UnhookWindowsHookEx(hook);
