@@ -27,7 +27,7 @@ bool NI_Private::NotifyIconCall(platform::NotifyRequest request, std::uint32_t i
 
 void NI_Private::AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip) {
   std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
-  shown_.push_back({iconId, icon, tip});
+  shown_.push_back({iconId, icon, tip, {}});
   Add(shown_.back());
 }
 

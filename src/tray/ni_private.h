@@ -65,7 +65,7 @@ class NI_Private final : public platform::WindowMessageSink {
     std::uint32_t id;
     platform::IconHandle icon;
     std::string tip;
-    bool there = false;  // the shell took the add
+    bool there;  // the shell took the add
   };
 
   void ReAddIcons();
