@@ -6,6 +6,7 @@
 #include "dialup/hangup_timer.h"
 #include "dialup/load_settings.h"
 #include "dialup/provider_switch.h"
+#include "platform/clock.h"
 #include "platform/instance_check.h"
 #include "platform/product.h"
 #include "platform/scoped_flag.h"
@@ -41,6 +42,11 @@ bool MainForm::Form_Load() {
     return false;
   }
   form_ = platform_.formFactory.Create(MainFormLayout(), *this);
+  if (!form_) {
+    // Windows refused the window: without it there is no clock, no icon and no way to end.
+    ended_ = true;
+    return false;
+  }
   form_->AttachList(kProviderListId, ProviderList);
   form_->AttachList(kHangUpDelayListId, HangUpDelayList);
   form_->AttachList(kHangUpUnitListId, HangUpUnitList);
@@ -114,6 +120,14 @@ void MainForm::Form_Unload() {
   // A report still waiting goes with the window it belongs to.
   schedule_.DropReports();
   ended_ = true;
+}
+
+void MainForm::TimerTick() {
+  schedule_.Tick(ListsReady);
+  // After the clock's work: the shell waits for a busy Explorer up to 4 s for each of a
+  // retry's two requests, so a retry starts only early enough in the minute to be over
+  // before the next one, whose switch may be due at its start.
+  if (platform_.clock.Now().second < kLastIconRetrySecond) niPrivate_.RetryRefusedIcons();
 }
 
 void MainForm::ProviderChosen() {

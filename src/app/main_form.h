@@ -19,6 +19,8 @@
 namespace tarvio::app {
 
 inline constexpr std::uint32_t kTrayIconId = 0;
+// A tick at this second of the minute or later asks for no refused icon.
+inline constexpr int kLastIconRetrySecond = 50;
 
 class MainForm final : public platform::FormEvents {
  public:
@@ -40,10 +42,8 @@ class MainForm final : public platform::FormEvents {
   void ButtonClicked(int id) override { Btn_Click(id - kButtonIdBase); }
   bool QueryUnload(platform::CloseCause cause) override { return Form_QueryUnload(cause); }
   void Unloaded() override { Form_Unload(); }
-  void TimerTick() override {
-    niPrivate_.RetryRefusedIcons();
-    schedule_.Tick(ListsReady);
-  }
+  // The clock first, then an icon the shell refused.
+  void TimerTick() override;
 
   bool Ended() const { return ended_; }
   const schedule::Schedule& Plan() const { return schedule_; }

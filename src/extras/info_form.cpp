@@ -18,6 +18,8 @@ InfoForm::InfoForm(platform::FormFactory& factory, const platform::Screen& scree
 
 void InfoForm::Show() {
   if (!loaded_) {
+    retired_.push_back(std::move(form_));
+    if (handlersRunning_ == 0) retired_.clear();
     form_ = factory_.Create(InfoFormLayout(), *this);
     if (!form_) return;
     loaded_ = true;
@@ -32,6 +34,14 @@ void InfoForm::Form_Load() {
   form_->SetToolTip(InfoButtonId(kInfoNewsButton), NewsToolTip(endpoints_));
   form_->SetCaption(std::string("Info über ") + platform::kProductName);
   form_->SetControlText(kInfoLabelId, InfoLabelText(VersionSuffix(program_)));
+}
+
+void InfoForm::ButtonClicked(int id) {
+  // Opening a link, the shell may run a message loop of its own, in which the dialog can be
+  // closed and loaded anew: its old window must outlive this handler.
+  ++handlersRunning_;
+  Btn_Click(id - kInfoButtonBase);
+  --handlersRunning_;
 }
 
 void InfoForm::Btn_Click(int index) {

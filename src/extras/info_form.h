@@ -2,6 +2,7 @@
 // InfoForm: the modeless info dialog. Shown by the main window's "&Info"; while it is
 // open, "&Info" shows the same dialog again; once closed, the next "&Info" loads it anew.
 #include <memory>
+#include <vector>
 
 #include "extras/info_form_layout.h"
 #include "extras/info_texts.h"
@@ -29,7 +30,7 @@ class InfoForm final : public platform::FormEvents {
   // The dialog's window while loaded, otherwise null.
   platform::Form* Window() const { return loaded_ ? form_.get() : nullptr; }
 
-  void ButtonClicked(int id) override { Btn_Click(id - kInfoButtonBase); }
+  void ButtonClicked(int id) override;
   bool QueryUnload(platform::CloseCause /*cause*/) override { return false; }
   void Unloaded() override { loaded_ = false; }
 
@@ -44,6 +45,10 @@ class InfoForm final : public platform::FormEvents {
   // An unloaded window is kept until the next load: it may still be inside its own
   // close handling when it reports the unload.
   std::unique_ptr<platform::Form> form_;
+  // Windows unloaded while a button handler of the dialog ran: they go at a load when none
+  // runs any more, never under the handler.
+  std::vector<std::unique_ptr<platform::Form>> retired_;
+  int handlersRunning_ = 0;
   bool loaded_ = false;
 };
 

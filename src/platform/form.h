@@ -103,6 +103,7 @@ class Form {
 class FormFactory {
  public:
   virtual ~FormFactory() = default;
+  // Null when the window system refused the window (its desktop heap or its objects used up).
   virtual std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) = 0;
 };
 

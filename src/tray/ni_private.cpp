@@ -26,12 +26,20 @@ bool NI_Private::NotifyIconCall(platform::NotifyRequest request, std::uint32_t i
 }
 
 void NI_Private::AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip) {
-  const bool there = NotifyIconCall(platform::NotifyRequest::Add, iconId, icon, tip);
   std::erase_if(shown_, [iconId](const ShownIcon& shown) { return shown.id == iconId; });
-  shown_.push_back({iconId, icon, tip, there});
+  shown_.push_back({iconId, icon, tip, {}});
+  Add(shown_.back());
+}
+
+void NI_Private::Add(ShownIcon& shown) {
+  shown.there = NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip);
+  if (shown.there) return;
+  // Refused: the next turn of the clock asks again.
+  retryInterval_ = turnsToRetry_ = 1;
 }
 
 void NI_Private::RetryRefusedIcons() {
+  if (--turnsToRetry_ > 0) return;
   for (ShownIcon& shown : shown_) {
     if (shown.there) continue;
     // An add that timed out may still have been carried out later: then the icon is
@@ -39,6 +47,10 @@ void NI_Private::RetryRefusedIcons() {
     shown.there = NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip) ||
                   NotifyIconCall(platform::NotifyRequest::Modify, shown.id, shown.icon, shown.tip);
   }
+  // Each request to a taskbar that does not answer costs the program its wait: while the
+  // shell refuses, every retry waits twice as many turns as the one before, up to ten.
+  retryInterval_ = std::min(retryInterval_ * 2, kLongestRetryInterval);
+  turnsToRetry_ = retryInterval_;
 }
 
 void NI_Private::RemoveTrayIcon(std::uint32_t iconId) {
@@ -47,9 +59,7 @@ void NI_Private::RemoveTrayIcon(std::uint32_t iconId) {
 }
 
 void NI_Private::ReAddIcons() {
-  for (ShownIcon& shown : shown_) {
-    shown.there = NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip);
-  }
+  for (ShownIcon& shown : shown_) Add(shown);
 }
 
 std::intptr_t NI_Private::TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

@@ -16,6 +16,9 @@ class NI_Public;
 // The delete request names icon handle 1, which is no icon: the shell ignores it.
 inline constexpr platform::IconHandle kDeleteRequestIcon = 1;
 
+// The most turns of the clock a refused icon waits between two retries: about a minute.
+inline constexpr int kLongestRetryInterval = 10;
+
 // Mouse messages over the icon (lParam of the callback message) that show the main window.
 inline constexpr std::intptr_t kWmLButtonDown = 513;
 inline constexpr std::intptr_t kWmLButtonDblClk = 515;
@@ -41,7 +44,10 @@ class NI_Private final : public platform::WindowMessageSink {
   void RemoveTrayIcon(std::uint32_t iconId);
   // The clock's turn: an icon whose add the shell dropped is asked for again, until it is
   // there. Explorer gives an add a few seconds and drops it while it is busy, as it is at
-  // logon, when an autostart runs: without the icon nobody could reach the program.
+  // logon, when an autostart runs: without the icon nobody could reach the program. The
+  // first retry comes at the next turn, later ones after 2, 4, 8 and then every 10 turns,
+  // so a taskbar that is slow for minutes is asked about once a minute; one that is made
+  // anew announces itself ("TaskbarCreated") and gets the icon at once.
   void RetryRefusedIcons();
 
   std::intptr_t TrayWindowProc(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -63,6 +69,7 @@ class NI_Private final : public platform::WindowMessageSink {
   };
 
   void ReAddIcons();
+  void Add(ShownIcon& shown);
 
   platform::NotifyIcon& notifyIcon_;
   platform::WindowHook& hook_;
@@ -72,6 +79,8 @@ class NI_Private final : public platform::WindowMessageSink {
   bool hooked_ = false;
   std::uint32_t taskbarCreated_{};
   std::vector<ShownIcon> shown_;  // icons added and not removed, for a taskbar created anew
+  int retryInterval_{};           // turns between two retries while the shell refuses
+  int turnsToRetry_{};            // turns until the next one
 };
 
 }  // namespace tarvio::tray

@@ -39,6 +39,10 @@ void FakeForm::RequestClose(platform::CloseCause cause) {
 }
 
 std::unique_ptr<platform::Form> FakeFormFactory::Create(const platform::FormSpec& spec, platform::FormEvents& events) {
+  if (refusals > 0) {
+    --refusals;
+    return nullptr;
+  }
   auto form = std::make_unique<FakeForm>(spec, events, *this, next_);
   next_ += 0x10;
   forms.push_back(form.get());

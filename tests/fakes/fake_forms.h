@@ -61,12 +61,20 @@ class FakeForm final : public platform::Form {
   int shows_ = 0;
 };
 
+// Events nobody listens to: a form that only has to be there.
+struct NoFormEvents final : platform::FormEvents {
+  void ButtonClicked(int /*id*/) override {}
+  bool QueryUnload(platform::CloseCause /*cause*/) override { return false; }
+  void Unloaded() override {}
+};
+
 class FakeFormFactory final : public platform::FormFactory {
  public:
   std::unique_ptr<platform::Form> Create(const platform::FormSpec& spec, platform::FormEvents& events) override;
 
   std::vector<FakeForm*> forms;  // every form alive, in the order made
   int openForms = 0;             // not yet unloaded: the program ends when none is left
+  int refusals = 0;              // windows the window system refuses before it makes one again
 
  private:
   platform::WindowHandle next_ = 0x1000;

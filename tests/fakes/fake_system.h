@@ -2,6 +2,7 @@
 // The smaller parts of the outside world, each as the test sets it and recording what
 // the program asked of it.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -59,6 +60,7 @@ class FakeShell final : public platform::Shell {
  public:
   void Open(platform::WindowHandle owner, std::string_view document, platform::ShowCommand show) override {
     opened.push_back(std::to_string(owner) + " " + std::string(document) + Show(show));
+    if (onOpen) onOpen();  // what happens while the shell runs a message loop of its own
   }
   bool StartSystemProgram(std::string_view program, std::string_view commandLine, platform::ShowCommand show) override {
     started.push_back(std::string(program) + ": " + std::string(commandLine) + Show(show));
@@ -68,6 +70,7 @@ class FakeShell final : public platform::Shell {
   std::vector<std::string> opened;   // "owner document (show command)"
   std::vector<std::string> started;  // "program: command line (show command)"
   bool systemProgramsThere = true;   // false: this Windows lacks the program asked for
+  std::function<void()> onOpen;
 };
 
 // A shell that keeps its icons; while busy it refuses every request, and a refused add
@@ -82,6 +85,7 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
                                             : "delete ") +
                        std::to_string(window) + " " + std::to_string(iconId) + " " + std::to_string(icon) + " " +
                        std::string(tip));
+    if (onRequest) onRequest();
     if (busyRequests > 0) {
       --busyRequests;
       if (request == Add && addsLate) icons.insert(iconId);
@@ -96,6 +100,7 @@ class FakeNotifyIcon final : public platform::NotifyIcon {
     icons.clear();
     return taskbarCreated;
   }
+  std::function<void()> onRequest;
   std::vector<std::string> requests;      // "add|modify|delete window id icon tip"
   std::set<std::uint32_t> icons;          // the ones the taskbar shows
   int busyRequests = 0;                   // refused before the shell answers again

@@ -80,16 +80,6 @@ class Plan : public ::testing::Test {
   Texts selections;
 };
 
-TEST(IniReader, ReadsTheFileNamedLastAndMakesTheKeysOfTheMinutes) {
-  test::FakeProfileReader profile;
-  profile.Write("[Werktags]\n08:00=DayLine\n");
-  IniReader ini(profile);
-  EXPECT_EQ(ini.GetIniString("Werktags", "08:00", "", "C:\\a\\Provider.INI"), "DayLine");
-  EXPECT_EQ(ini.GetIniString("Werktags", "09:00", "none", ""), "none");
-  EXPECT_EQ(profile.lastFile, "C:\\a\\Provider.INI");
-  EXPECT_EQ(TimeKey(8, 5) + TimeKey(0, 0) + TimeKey(23, 59) + TimeKey(10, 10), "08:0500:0023:5910:10");
-}
-
 // The rows run one after another on the same lists: each rebuild reads the edited file
 // again and replaces everything the one before built.
 TEST_F(Plan, EntriesApplyFromTheirMinuteUntilTheNextOne) {

@@ -89,25 +89,32 @@ TEST_F(Tray, ANewTaskbarGetsBackTheIconsNotRemoved) {
 }
 
 // At logon Explorer is busy and drops an add it could not answer in time, sometimes
-// carrying it out later all the same. Each tick asks again until the icon is there, then
-// never again.
-TEST_F(Tray, AnAddTheShellDropsIsAskedForOnTheTicksUntilTheIconIsThere) {
+// carrying it out later all the same: the clock's turns ask again, an add and then a
+// modify, until the icon is there. Each request to a taskbar that does not answer costs
+// the program its wait: while it keeps refusing, the retries come further apart, up to
+// every tenth turn.
+TEST_F(Tray, AnAddTheShellDropsIsAskedForAgainLessOftenWhileItKeepsRefusing) {
   tray.HookWindow(kWindow);
+  int turn = 0;
+  std::string asked;
+  icon.onRequest = [&] { asked += " " + std::to_string(turn) + icon.requests.back().substr(0, 1); };
   const struct {
     int busyRequests;
     bool addsLate;
-    Texts requests;  // the add, then three ticks
-  } rows[] = {{0, false, {"add"}}, {2, false, {"add", "add", "modify", "add"}}, {1, true, {"add", "add", "modify"}}};
+    const char* asked;  // turn and kind of each request; turn 0 is the add itself
+  } rows[] = {{0, false, " 0a"},
+              {2, false, " 0a 1a 1m 3a"},
+              {1, true, " 0a 1a 1m"},
+              {14, false, " 0a 1a 1m 3a 3m 7a 7m 15a 15m 25a 25m 35a 35m 45a 45m 55a"}};
   for (const auto& row : rows) {
     icon.busyRequests = row.busyRequests;
     icon.addsLate = row.addsLate;
-    icon.requests.clear();
+    asked.clear();
+    turn = 0;
     tray.AddTrayIcon(0, 0x55, "Tarvio");
-    for (int tick = 0; tick < 3; ++tick) tray.RetryRefusedIcons();
-    Texts kinds;
-    for (const std::string& request : icon.requests) kinds.push_back(request.substr(0, request.find(' ')));
-    EXPECT_EQ(kinds, row.requests) << row.busyRequests;
-    EXPECT_EQ(icon.requests.back(), kinds.back() + " 700 0 85 Tarvio");
+    for (turn = 1; turn <= 70; ++turn) tray.RetryRefusedIcons();
+    EXPECT_EQ(asked, row.asked) << row.busyRequests;
+    EXPECT_EQ(icon.requests.back().substr(icon.requests.back().find(' ')), " 700 0 85 Tarvio");
     EXPECT_EQ(icon.icons, std::set<std::uint32_t>{0});
     tray.RemoveTrayIcon(0);
   }

@@ -12,6 +12,7 @@
 
 #include "app/main_form_layout.h"
 #include "extras/info_form_layout.h"
+#include "fakes/fake_forms.h"
 #include "platform/form.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/form_factory.h"
@@ -26,12 +27,6 @@ constexpr const char* kDpiVariable = "TARVIO_TEST_DPI";
 constexpr int kFrameCaptionInset = 7;
 // A push button's 3-D border and the focus rectangle inside it.
 constexpr int kButtonBorder = 3;
-
-struct NoEvents final : FormEvents {
-  void ButtonClicked(int) override {}
-  bool QueryUnload(CloseCause) override { return false; }
-  void Unloaded() override {}
-};
 
 // How many rows what is drawn in area spans, from the first row with a dark pixel to the
 // last; 0 when nothing is.
@@ -74,7 +69,7 @@ std::vector<std::string> CaptionsThatDoNotFit(const FormSpec& spec, bool buttons
   std::vector<std::string> misfits;
   {
     Win32FormFactory factory;
-    NoEvents events;
+    test::NoFormEvents events;
     const std::unique_ptr<Form> form = factory.Create(spec, events);
     const HWND window = reinterpret_cast<HWND>(form->Handle());
     for (const ControlSpec& control : spec.controls) {

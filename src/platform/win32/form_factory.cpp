@@ -15,11 +15,13 @@ std::unique_ptr<Form> Win32FormFactory::Create(const FormSpec& spec, FormEvents&
   }();
   (void)commonControls;
   RegisterFormClass();
-  ++openForms_;
   auto form = std::make_unique<Win32Form>(spec, events, [this] {
     // The program ends when no window of it is open any more.
     if (--openForms_ == 0) PostQuitMessage(0);
   });
+  // A window Windows refused is no form: counted, it would keep the program alive for ever.
+  if (form->Handle() == 0) return nullptr;
+  ++openForms_;
   return form;
 }
 

@@ -8,12 +8,12 @@ namespace tarvio::platform::win32 {
 
 void FormToolTips::Set(HWND form, HWND control, const std::string& text) {
   if (form == nullptr || control == nullptr) return;
-  if (!window_) {
-    window_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleA(nullptr),
-                                  nullptr));
-    if (!window_) return;
-    SendMessageA(window_.Get(), TTM_SETMAXTIPWIDTH, 0, 400);
+  if (window_ == nullptr) {
+    window_ =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window_ == nullptr) return;
+    SendMessageA(window_, TTM_SETMAXTIPWIDTH, 0, 400);
   }
   std::string ansi = ToAnsi(text);
   TTTOOLINFOA tool{};
@@ -23,8 +23,8 @@ void FormToolTips::Set(HWND form, HWND control, const std::string& text) {
   tool.hwnd = form;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = ansi.data();
-  SendMessageA(window_.Get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(window_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace tarvio::platform::win32

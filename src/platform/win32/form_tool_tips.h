@@ -1,10 +1,10 @@
 #pragma once
 // The tool tips of a form's controls: one tool tip window per form, made with the first tip.
+// The form's window owns it, and Windows destroys owned windows with their owner, before
+// the owner's WM_DESTROY: the handle is only a name here, never destroyed by the program.
 #include <windows.h>
 
 #include <string>
-
-#include "platform/win32/scoped.h"
 
 namespace tarvio::platform::win32 {
 
@@ -14,7 +14,7 @@ class FormToolTips {
   void Set(HWND form, HWND control, const std::string& text);
 
  private:
-  ScopedWindow window_;
+  HWND window_ = nullptr;
 };
 
 }  // namespace tarvio::platform::win32

@@ -22,8 +22,8 @@
 
 namespace tarvio::platform::win32 {
 
-// Handles the window owns for its whole life, released once when it goes; the tool
-// tips window goes before the fonts it may use.
+// What the window uses for its whole life, released once, when the window is gone: at its
+// WM_NCDESTROY, the last message, after its controls and its owned tool tip window.
 struct FormResources {
   ScopedFont defaultFont;
   std::vector<ScopedFont> ownFonts;
@@ -47,10 +47,7 @@ std::uintptr_t HandleOf(HWND window) { return reinterpret_cast<std::uintptr_t>(w
 }  // namespace
 
 Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<void()> onDestroyed)
-    : spec_(spec),
-      events_(events),
-      onDestroyed_(std::move(onDestroyed)),
-      resources_(std::make_unique<FormResources>()) {
+    : spec_(spec), events_(events), resources_(std::make_unique<FormResources>()) {
   const ScreenDpi dpi = QueryScreenDpi();
   dpiX_ = dpi.x;
   dpiY_ = dpi.y;
@@ -59,11 +56,16 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
   RECT frame{0, 0, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false)};
   AdjustWindowRectEx(&frame, style, FALSE, kFormExStyle);
   const std::string caption = ToAnsi(spec_.caption);
-  CreateWindowExA(kFormExStyle, kFormClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr),
-                  this);
-  HWND window = Hwnd(window_);
-  if (window == nullptr) return;
+  HWND window = CreateWindowExA(kFormExStyle, kFormClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), this);
+  if (window == nullptr) {
+    // Refused (the desktop heap or the USER objects are used up): a form that never opened
+    // never closes either.
+    window_ = 0;
+    return;
+  }
+  onDestroyed_ = std::move(onDestroyed);
 
   FitClientArea(window, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false));
 
@@ -103,9 +105,17 @@ Win32Form::~Win32Form() {
     DestroyWindow(window);
     Destroyed();
   }
-  for (auto& [id, view] : views_) {
-    if (lists_.count(id) != 0) lists_[id]->AttachView(nullptr);
-  }
+  Released();
+}
+
+void Win32Form::Released() {
+  for (auto& [id, list] : lists_) list->AttachView(nullptr);
+  lists_.clear();
+  views_.clear();
+  controls_.clear();
+  kinds_.clear();
+  savedFocus_ = 0;
+  resources_.reset();
 }
 
 int Win32Form::Pixels(int twips, bool horizontal) const { return TwipsToPixels(twips, horizontal ? dpiX_ : dpiY_); }
@@ -149,6 +159,7 @@ void Win32Form::CreateControl(const ControlSpec& control) {
 
 IconHandle Win32Form::Icon() const {
   // The notification area shows small icons.
+  if (!resources_) return 0;
   return reinterpret_cast<IconHandle>(resources_->smallIcon ? resources_->smallIcon.Get() : resources_->bigIcon.Get());
 }
 
@@ -162,7 +173,7 @@ void Win32Form::SetControlText(int id, const std::string& text) {
 }
 
 void Win32Form::SetToolTip(int id, const std::string& text) {
-  resources_->toolTips.Set(Hwnd(window_), Hwnd(Control(id)), text);
+  if (window_ != 0) resources_->toolTips.Set(Hwnd(window_), Hwnd(Control(id)), text);
 }
 
 void Win32Form::AttachList(int id, ListControl& list) {
@@ -317,6 +328,9 @@ std::intptr_t Win32Form::HandleMessage(unsigned message, std::uintptr_t wParam, 
       KillTimer(window, kTimerId);
       Destroyed();
       return 0;
+    case WM_NCDESTROY:
+      Released();
+      break;
     default:
       break;
   }

@@ -17,7 +17,8 @@ struct FormResources;
 
 class Win32Form final : public Form {
  public:
-  // onDestroyed runs when the window is gone (unloaded, or destroyed with the object).
+  // onDestroyed runs when the window is gone (unloaded, or destroyed with the object);
+  // never when Windows refused the window, which leaves Handle() 0.
   Win32Form(const FormSpec& spec, FormEvents& events, std::function<void()> onDestroyed);
   ~Win32Form() override;
   Win32Form(const Win32Form&) = delete;
@@ -46,6 +47,8 @@ class Win32Form final : public Form {
   void CreateControl(const ControlSpec& control);
   void Close(CloseCause cause);
   void Destroyed();
+  // The window and its controls are gone: whatever named or served them goes too.
+  void Released();
   std::uintptr_t Control(int id) const;
   int Pixels(int twips, bool horizontal) const;
 
