@@ -120,16 +120,16 @@ int DeleteValue(HKEY root, const std::string& path, const std::string& name) {
 // The key's access list: "read" lets everybody read the key and nobody write it, as
 // HKLM\\System is for a standard user; "full" gives everybody everything again. Its owner
 // may always change the list.
-void SetKeyAccess(HKEY root, const std::string& path, bool writable) {
+int SetKeyAccess(HKEY root, const std::string& path, bool writable) {
   HKEY key = nullptr;
   PSECURITY_DESCRIPTOR access = nullptr;
-  if (RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key)) return;
+  if (RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key)) return 0;
   ConvertStringSecurityDescriptorToSecurityDescriptorA(writable ? "D:(A;;KA;;;WD)" : "D:(A;;KR;;;WD)", SDDL_REVISION_1,
                                                        &access, nullptr);
-  const LONG status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access);
+  if (RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access)) Fail("cannot set the access of " + path);
   LocalFree(access);
   RegCloseKey(key);
-  if (status) Fail("cannot set the access of " + path);
+  return 0;
 }
 
 struct Command {
@@ -287,10 +287,7 @@ const std::vector<Command> kCommands = {
      }},
     {"reg-del-value", "ROOT KEY NAME", 3, [](const Args& a) { return DeleteValue(Root(a[0]), a[1], a[2]); }},
     {"reg-access", "ROOT KEY read|full", 3,
-     [](const Args& a) {
-       SetKeyAccess(Root(a[0]), a[1], a[2] == "full");
-       return 0;
-     }},
+     [](const Args& a) { return SetKeyAccess(Root(a[0]), a[1], a[2] == "full"); }},
     {"wait-reg", "ROOT KEY NAME TEXT MS", 5,
      [](const Args& a) { return WaitFor(Number(a, 4), [&] { return ReadValue(a[0], a[1], a[2]) == a[3]; }); }},
     // The program file behind a window of the form class, found as the installer finds a
