@@ -31,7 +31,8 @@ fi
 # A Japanese Windows under Wine (ANSI code page 932) needs the machine's Japanese UTF-8
 # locale: without it Wine reads the command line of its programs as plain ASCII.
 if ! locale -a 2>/dev/null | grep -qx 'ja_JP.utf8'; then
-  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
   $SUDO locale-gen >/dev/null
 fi
 
