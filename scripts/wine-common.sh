@@ -21,3 +21,17 @@ pe_machine() {
   offset=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
   od -An -t x2 -j $((offset + 4)) -N 2 "$1" | tr -d ' '
 }
+
+# end_wine_of PREFIX (as wine-run.sh resolves it): ends every Wine process of that
+# prefix. Under qemu's emulation a process that a many-threaded Wine process forks now
+# and then hangs for good inside the emulator, before it has met the server; the
+# server does not know it, so `wineserver -k` would leave it behind.
+end_wine_of() {
+  local environ pid exe
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}; pid=${pid%/environ}
+    exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || continue
+    case "$exe" in /usr/lib/wine/* | "$wine32_home"/*) ;; *) continue ;; esac
+    if grep -qzxF "WINEPREFIX=$1" "$environ" 2>/dev/null; then kill -9 "$pid" 2>/dev/null || true; fi
+  done
+}

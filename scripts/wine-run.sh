@@ -5,13 +5,15 @@
 # qemu. A new prefix takes the width that WINEARCH asks for, else the program's (reg,
 # cmd and the like: 64). One made with WINEARCH=win64 runs 32-bit programs too, as
 # 64-bit Windows does (WoW64); it takes twice as long to make, so others do not.
-# `wine-run.sh PREFIX wineserver ARGS...` runs the server of the prefix.
+# `wine-run.sh PREFIX wineserver ARGS...` runs the server of the prefix;
+# `wine-run.sh PREFIX --end` ends every process of the prefix, hung ones too.
 # ctest uses it as the cross-compiling emulator; the first call creates the prefix.
 set -euo pipefail
 source "$(dirname "$0")/wine-common.sh"
 prefix="$(realpath -m "$1")"; shift
 export WINEPREFIX="$prefix"
 if [ "$1" = wineserver ]; then shift; exec "$wineserver" "$@"; fi
+if [ "$1" = --end ]; then end_wine_of "$prefix"; exit 0; fi
 # Windows need a display; without one, the program gets a virtual one, which stays
 # until the prefix's last process (explorer.exe among them) has ended. When the
 # prefix's server already runs, its processes have their display, and a call meanwhile
@@ -57,7 +59,22 @@ fi
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  [ -f "$prefix/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1 || true; "$wineserver" -w; }
+  # Making a prefix starts a dozen processes, and under emulation one of them may hang
+  # (see end_wine_of): a making that takes far longer than it does is given up and
+  # begun anew. A prefix whose making was cut short, here or by a killed caller, is
+  # marked so and made anew too.
+  if [ -e "$prefix.unfinished" ]; then end_wine_of "$prefix"; rm -rf "$prefix"; fi
+  for attempt in 1 2 3; do
+    [ ! -f "$prefix/system.reg" ] || break
+    : >"$prefix.unfinished"
+    if timeout 180 bash -c '"$1" wineboot -i >/dev/null 2>&1; "$2" -w' _ "$wine" "$wineserver"; then
+      rm -f "$prefix.unfinished"
+    else
+      echo "wine-run.sh: making $prefix hung (attempt $attempt of 3)" >&2
+      end_wine_of "$prefix"; rm -rf "$prefix"
+    fi
+  done
+  if [ ! -f "$prefix/system.reg" ]; then echo "wine-run.sh: $prefix could not be made" >&2; exit 2; fi
   # Wine's own fonts (Debian's fonts-wine), where this Wine finds them: in the prefix's
   # Fonts folder, as on Windows. Without them every window is drawn in another font.
   fonts="$prefix/drive_c/windows/Fonts"
