@@ -23,12 +23,11 @@ void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand
 bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view commandLine, ShowCommand show) {
   // NT keeps its programs in the system folder (and Notepad in the Windows folder too),
   // Windows 98 and ME in the Windows folder. Given the full path, CreateProcessA searches
-  // nothing; the command line stays as the program expects it.
+  // nothing and fails where the file is missing; the command line stays as the program
+  // expects it.
   for (const std::string& folder : {SystemFolder(), WindowsFolder()}) {
     if (folder.empty()) continue;
     const std::string path = folder + ToAnsi(program);
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
     // CreateProcessA may write into the command line, so it gets a copy of its own.
     std::string line = ToAnsi(commandLine);
     STARTUPINFOA startup{};
