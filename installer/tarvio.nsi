@@ -142,7 +142,11 @@ Function MakeFolderOwn
   ${IfNot} ${IsNT}
     Return
   ${EndIf}
-  GetFullPathName $R8 "$INSTDIR"
+  ; The folder as Windows resolves it ("..", "."), which need not exist yet.
+  System::Call 'kernel32::GetFullPathNameA(t "$INSTDIR", i ${NSIS_MAX_STRLEN}, t .R8, p 0) i .R7'
+  ${If} $R7 = 0
+    StrCpy $R8 "$INSTDIR"
+  ${EndIf}
   StrLen $R7 "$PROFILE\"
   StrCpy $R6 "$R8\" $R7
   ${If} $PROFILE != ""

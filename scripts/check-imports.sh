@@ -14,6 +14,8 @@
 # comctl32, which a Common-Controls manifest in the file sends through side-by-side
 # loading (XP on). docs/imports.md gives the sources.
 set -euo pipefail
+# objdump's report in English, whatever the locale: it is read by its words.
+export LC_ALL=C
 
 list=0
 if [ "${1:-}" = --list ]; then
