@@ -62,12 +62,9 @@ TEST(Win32Registry, ReadsStringsWholeAndNumbersAsNumbers) {
     std::string stored;
     std::optional<std::string> read;
   } rows[] = {
-      {"umlaut", REG_SZ, "B\xFCro\0"s, "Büro"},
-      {"expand", REG_EXPAND_SZ, "%TEMP%\0"s, "%TEMP%"},
-      {"multi", REG_MULTI_SZ, "a\0b\0\0"s, "a\0b"s},
-      {"dword", REG_DWORD, "\x2C\x01\0\0"s, "300"},
-      {"binary", REG_BINARY, "300\0"s, std::nullopt},
-      {"no data", REG_SZ, ""s, ""},
+      {"umlaut", REG_SZ, "B\xFCro\0"s, "Büro"},       {"expand", REG_EXPAND_SZ, "%TEMP%\0"s, "%TEMP%"},
+      {"multi", REG_MULTI_SZ, "a\0b\0\0"s, "a\0b"s},  {"dword", REG_DWORD, "\x2C\x01\0\0"s, "300"},
+      {"binary", REG_BINARY, "300\0"s, std::nullopt}, {"no data", REG_SZ, ""s, ""},
   };
   for (const auto& row : rows) Store(scratch.Path(), row.name, row.type, row.stored);
   // Stored as another program may store it: without its zero, a character following in
