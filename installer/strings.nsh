@@ -15,3 +15,6 @@ LangString MsgRunning ${LANG_ENGLISH} "Tarvio is running.$\r$\n$\r$\nPlease end 
 
 LangString ShortcutDesc ${LANG_GERMAN} "Wählt die Internetverbindung nach Wochenplan"
 LangString ShortcutDesc ${LANG_ENGLISH} "Chooses the Internet connection by weekly plan"
+
+LangString MsgFolderNotOwn ${LANG_GERMAN} "Der Ordner$\r$\n$INSTDIR$\r$\nkann nicht so eingerichtet werden, dass nur Sie ihn ändern dürfen. Andere Benutzer dieses Computers könnten dort Programme ablegen, die dann mit Ihren Rechten laufen.$\r$\n$\r$\nBitte wählen Sie einen Ordner in Ihrem Benutzerprofil oder einen neuen, leeren Ordner."
+LangString MsgFolderNotOwn ${LANG_ENGLISH} "The folder$\r$\n$INSTDIR$\r$\ncannot be set up so that only you may change it. Other users of this computer could put programs there that would then run with your rights.$\r$\n$\r$\nPlease choose a folder in your user profile or a new, empty folder."

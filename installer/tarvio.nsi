@@ -6,7 +6,8 @@
 ;   /NOAUTOSTART   deselect it (an update otherwise keeps the current choice)
 ;   /LANG=EN       English texts, /LANG=DE German (the default); either one skips
 ;                  the language question
-; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running.
+; Exit codes: 0 done, 1 cancelled, 2 aborted, 3 Tarvio was running, 4 (silent) the
+; folder cannot be made the user's own (see MakeFolderOwn).
 
 ; ANSI: the Unicode stub calls W functions, which Windows 98 and ME have only as
 ; stubs that fail. The ANSI stub calls only A functions and loads on Windows 95 and later.
@@ -26,6 +27,7 @@ Unicode false
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define UNINSTALLER "uninstall.exe"
 !define EXIT_RUNNING 3
+!define EXIT_FOLDER 4
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -62,6 +64,7 @@ ShowUninstDetails nevershow
 !define MUI_LANGDLL_INFO "Bitte wählen Sie eine Sprache.$\r$\nPlease select a language."
 
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -125,6 +128,109 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
     StrCpy ${RESULT} 0
   ${EndIf}
 !macroend
+
+; The folder must be the user's own: Tarvio runs from it at every logon, as this user. From
+; Vista on a folder made in the root of a drive (C:\Tarvio) lets every signed-in user change
+; it, and on 2000 and XP add files to it, a DLL among them. Inside the user's profile only
+; the user, SYSTEM and the administrators may change anything. Elsewhere a new folder (or
+; an empty one, or an earlier installation's) is restricted to these three by the system's
+; icacls, which Vista brought; where it is missing (2000, XP) or fails (a drive without
+; rights, such as FAT32), the folder is refused. Windows 98 and ME know no rights.
+; $R9: 1 when the folder is the user's own, else 0.
+Function MakeFolderOwn
+  StrCpy $R9 1
+  ${IfNot} ${IsNT}
+    Return
+  ${EndIf}
+  ; The folder as Windows resolves it ("..", "."), which need not exist yet.
+  System::Call 'kernel32::GetFullPathNameA(t "$INSTDIR", i ${NSIS_MAX_STRLEN}, t .R8, p 0) i .R7'
+  ${If} $R7 = 0
+    StrCpy $R8 "$INSTDIR"
+  ${EndIf}
+  StrLen $R7 "$PROFILE\"
+  StrCpy $R6 "$R8\" $R7
+  ${If} $PROFILE != ""
+  ${AndIf} $R6 == "$PROFILE\"
+    Return
+  ${EndIf}
+  StrCpy $R9 0
+  ${IfNot} ${FileExists} "$SYSDIR\icacls.exe"
+    Return
+  ${EndIf}
+  ; A folder holding other things keeps its rights: others may need them.
+  ${If} ${FileExists} "$R8\*.*"
+  ${AndIfNot} ${FileExists} "$R8\tarvio.exe"
+    FindFirst $R5 $R6 "$R8\*.*"
+    ${DoWhile} $R6 != ""
+      ${If} $R6 != "."
+      ${AndIf} $R6 != ".."
+        FindClose $R5
+        Return
+      ${EndIf}
+      FindNext $R5 $R6
+    ${Loop}
+    FindClose $R5
+  ${EndIf}
+  StrCpy $R7 0
+  ${IfNot} ${FileExists} "$R8\*.*"
+    CreateDirectory "$R8"
+    StrCpy $R7 1
+  ${EndIf}
+  Call UserSid
+  ${If} $R4 != ""
+    ExecWait '"$SYSDIR\icacls.exe" "$R8" /inheritance:r /grant:r *$R4:(OI)(CI)F *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F' $R6
+    ${If} $R6 == 0
+      StrCpy $R9 1
+      Return
+    ${EndIf}
+  ${EndIf}
+  ${If} $R7 = 1
+    RMDir "$R8"
+  ${EndIf}
+FunctionEnd
+
+; $R4: the SID of the user who runs the installer ("S-1-5-21-..."), "" where Windows does not say.
+Function UserSid
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  Push $5
+  StrCpy $R4 ""
+  System::Call 'advapi32::OpenProcessToken(p -1, i 0x8, *p .r1) i .r0'
+  ${If} $0 <> 0
+    System::Call 'advapi32::GetTokenInformation(p r1, i 1, p 0, i 0, *i .r2)'
+    System::Alloc $2
+    Pop $3
+    System::Call 'advapi32::GetTokenInformation(p r1, i 1, p r3, i r2, *i .r2) i .r0'
+    ${If} $0 <> 0
+      System::Call '*$3(p .r4)'
+      System::Call 'advapi32::ConvertSidToStringSidA(p r4, *p .r5) i .r0'
+      ${If} $0 <> 0
+        System::Call '*$5(&m${NSIS_MAX_STRLEN} .R4)'
+        System::Call 'kernel32::LocalFree(p r5)'
+      ${EndIf}
+    ${EndIf}
+    System::Free $3
+    System::Call 'kernel32::CloseHandle(p r1)'
+  ${EndIf}
+  Pop $5
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+
+; The folder page: a folder that cannot be the user's own is chosen again.
+Function DirectoryLeave
+  Call MakeFolderOwn
+  ${If} $R9 <> 1
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(MsgFolderNotOwn)"
+    Abort
+  ${EndIf}
+FunctionEnd
 
 Section "-Program" SecProgram
   ; Tarvio may have been started while the pages were shown.
@@ -212,6 +318,15 @@ Function .onInit
   ${GetOptions} $R0 "/NOAUTOSTART" $R1
   ${IfNot} ${Errors}
     !insertmacro UnselectSection ${SecAutostart}
+  ${EndIf}
+
+  ; A silent run shows no folder page: its folder is checked here.
+  ${If} ${Silent}
+    Call MakeFolderOwn
+    ${If} $R9 <> 1
+      SetErrorLevel ${EXIT_FOLDER}
+      Quit
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 

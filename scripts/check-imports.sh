@@ -14,6 +14,8 @@
 # comctl32, which a Common-Controls manifest in the file sends through side-by-side
 # loading (XP on). docs/imports.md gives the sources.
 set -euo pipefail
+# objdump's report in English, whatever the locale: it is read by its words.
+export LC_ALL=C
 
 list=0
 if [ "${1:-}" = --list ]; then
@@ -54,12 +56,22 @@ fi
 known_dlls=" advapi32 clbcatq comdlg32 difxapi gdi32 imagehlp imm32 kernel32 msctf msvcrt normaliz nsi ole32
   oleaut32 psapi rpcrt4 sechost setupapi shell32 shlwapi user32 wldap32 ws2_32 "
 
+# asks_for_common_controls_6 FILE: the file's manifest, the resource the loader reads (type
+# 24, RT_MANIFEST, ID 1, in any language), depends on version 6 of the common controls.
+asks_for_common_controls_6() {
+  local manifest
+  manifest=$(7z l -tPE -slt -- "$1" 2>/dev/null | sed -n 's|^Path = \(\.rsrc/\([0-9]*/\)\?MANIFEST/1\)$|\1|p' | head -n1)
+  [ -n "$manifest" ] || return 1
+  7z e -tPE -so -- "$1" "$manifest" 2>/dev/null | tr -d '\r\n' |
+    grep -Eq '<dependency>.*<assemblyIdentity[^>]*name="Microsoft\.Windows\.Common-Controls"[^>]*version="6\.'
+}
+
 # foreign_dlls FILE IMPORTS: the imported DLLs Windows may look for beside the file.
 foreign_dlls() {
   local dll
   for dll in $(awk '{ print $1 }' <<<"$2" | sort -u); do
     case "$known_dlls" in *[[:space:]]"${dll%.dll}"[[:space:]]*) continue ;; esac
-    [ "$dll" = comctl32.dll ] && grep -aq 'Microsoft.Windows.Common-Controls' "$1" && continue
+    [ "$dll" = comctl32.dll ] && asks_for_common_controls_6 "$1" && continue
     echo "$dll"
   done
 }

@@ -11,6 +11,7 @@ packages=(
   wine64 xvfb xauth
   imagemagick
   nsis zip p7zip-full
+  faketime
   fonts-wine
   locales
 )

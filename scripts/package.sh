@@ -12,6 +12,8 @@
 # Options:
 #   --out DIR            write the packages to DIR instead of build/packages
 #   --installer-only     skip the zips
+#   --uncommitted        package a checkout with changes that are not committed (as the
+#                        tests do); they still get the commit's time, so they are no release
 # Environment:
 #   TARVIO_EXE_WIN32, TARVIO_EXE_WIN64   take these programs instead of building the
 #                                        presets win32 and win64
@@ -25,10 +27,12 @@ root=$PWD
 
 out=build/packages
 installer_only=0
+uncommitted=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --out) out="$2"; shift 2 ;;
     --installer-only) installer_only=1; shift ;;
+    --uncommitted) uncommitted=1; shift ;;
     *) echo "package.sh: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -37,6 +41,18 @@ version=$(sed -n 's/^project([[:space:]]*Tarvio[[:space:]]\+VERSION[[:space:]]\+
 if [ -z "$version" ]; then
   echo "package.sh: no project(Tarvio VERSION ...) in CMakeLists.txt" >&2
   exit 1
+fi
+# Packages made from changes that no commit holds would carry a commit's version and time
+# all the same, and nobody could rebuild them.
+if [ "$uncommitted" -eq 1 ]; then
+  echo "package.sh: --uncommitted: these packages may hold changes of no commit; they are no release" >&2
+elif [ -e .git ]; then
+  changes=$(git status --porcelain) || { echo "package.sh: git cannot say whether the checkout has changes" >&2; exit 1; }
+  if [ -n "$changes" ]; then
+    echo "package.sh: the checkout has changes that are not committed (git status); commit them," >&2
+    echo "  or pass --uncommitted for packages that are no release" >&2
+    exit 1
+  fi
 fi
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   # Only this checkout's own history: a copy of the sources inside another repository

@@ -15,8 +15,9 @@ enum class RegistryRoot { CurrentUser, LocalMachine };
 class Registry {
  public:
   virtual ~Registry() = default;
-  // RegGetString: string values without their terminating zero, other types as their raw
-  // bytes; nothing when the key or the value is missing.
+  // RegGetString: string values as their text, without the zero bytes at their end; a
+  // REG_DWORD as its decimal number; nothing when the key or the value is missing or of
+  // another type.
   virtual std::optional<std::string> GetString(RegistryRoot root, std::string_view keyPath,
                                                std::string_view valueName) = 0;
   // RegSetValue with REG_SZ: creates the key path as needed. False when Windows refused

@@ -19,9 +19,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
 passed=0
 failed=0
+skipped=0
 current_ok=1
 note() { printf '    %s\n' "$*"; }
 fail() { note "FAIL: $*"; current_ok=0; }
+skip() { note "skipped: $*"; current_ok=2; }
 # check DESCRIPTION COMMAND...: the command must succeed.
 check() {
   local what="$1"; shift
@@ -32,7 +34,9 @@ run_test() {
   printf '[ RUN  ] %s\n' "$name"
   current_ok=1
   "$name"
-  if [ "$current_ok" -eq 1 ]; then
+  if [ "$current_ok" -eq 2 ]; then
+    printf '[ SKIP ] %s\n' "$name"; skipped=$((skipped + 1))
+  elif [ "$current_ok" -eq 1 ]; then
     printf '[  OK  ] %s\n' "$name"; passed=$((passed + 1))
     [ -n "${prefix:-}" ] && rm -rf "$prefix"
   else
@@ -50,7 +54,7 @@ docs=${TARVIO_DOCS_DIR:-docs}
 # The packages, and the e2e driver of each width, which finds a running Tarvio as the
 # installer does.
 build() {
-  bash scripts/package.sh --out "$work/shipped" || return
+  bash scripts/package.sh --uncommitted --out "$work/shipped" || return
   local preset
   for preset in win32 win64; do
     cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --target tarvio_driver -j 2 || return
@@ -172,19 +176,28 @@ test_packages_hold_what_ships() {
 }
 
 # A second build from a copy of the sources at another path, with build and output folders
-# of its own and the commit's time given rather than read from git, gives the same bytes.
+# of its own and the commit's time given rather than read from git, in another time zone,
+# locale, umask and clock, gives the same bytes. A checkout with uncommitted changes is
+# refused without --uncommitted.
 test_a_second_build_elsewhere_gives_the_same_packages() {
   prefix=""
   if [ -n "${TARVIO_EXE_WIN32:-}${TARVIO_EXE_WIN64:-}${TARVIO_DOCS_DIR:-}" ]; then
-    note "skipped: the packages were made from given files, not from these sources"
+    skip "the packages were made from given files, not from these sources"
     return
   fi
   local copy=$work/rebuild/elsewhere/tarvio packages=$work/rebuild/packages
   mkdir -p "$copy"
   tar -C "$PWD" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf -
-  if ! SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)} \
-    env -u TARVIO_BUILD_DIR_WIN32 -u TARVIO_BUILD_DIR_WIN64 bash "$copy/scripts/package.sh" --out "$packages" \
-    >"$work/rebuild.log" 2>&1; then
+  git -C "$copy" init -q && git -C "$copy" add -A &&
+    git -C "$copy" -c user.name=t -c user.email=t@t commit -qm copy && touch "$copy/uncommitted"
+  check "a checkout with uncommitted changes is refused" bash -c \
+    'bash "$0/scripts/package.sh" --out "$0/refused" 2>&1 | grep -q "not committed" && [ ! -e "$0/refused" ]' "$copy"
+  rm -rf "$copy/.git" "$copy/uncommitted"
+  # Another time zone (UTC+14), locale, umask and clock (400 days on) than the first build's;
+  # the files' times as stored stay (libfaketime would shift what stat says too).
+  if ! (umask 077 && SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)} TZ=Pacific/Kiritimati \
+    LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 env -u TARVIO_BUILD_DIR_WIN32 -u TARVIO_BUILD_DIR_WIN64 NO_FAKE_STAT=1 faketime -f +400d \
+    bash "$copy/scripts/package.sh" --out "$packages") >"$work/rebuild.log" 2>&1; then
     fail "second build failed: $work/rebuild.log"
     return
   fi
@@ -202,7 +215,15 @@ test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
   dir=$(unix_path "$default_dir_win")
   own=$(unix_path "$own_win")
 
+  # Outside the user's profile the folder must be made the user's own by the system's icacls:
+  # without it, a silent install there ends with exit code 4 and leaves nothing, while the
+  # default folder, inside the profile, needs none.
+  local icacls="$prefix/drive_c/windows/system32/icacls.exe"
+  mv "$icacls" "$icacls.away"
+  check "silent install outside the profile refused without icacls" install_silently 4 '/D=C:\Tarvio'
+  check "nothing made outside the profile" test ! -e "$(unix_path 'C:\Tarvio')"
   check "silent install succeeds" install_silently 0
+  mv "$icacls.away" "$icacls"
   installed_files_ok "$dir" "$exe32"
   check "Start-menu entry exists" test -f "$(start_menu_entry)"
   values_are "$uninst_key" DisplayName=Tarvio DisplayVersion="$version" Publisher=Tarvio \
@@ -327,5 +348,5 @@ for t in \
   run_test "$t"
 done
 echo "installer tests took $(( $(date +%s) - start )) s"
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ]

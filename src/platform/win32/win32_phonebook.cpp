@@ -56,9 +56,10 @@ std::vector<std::string> Win32Phonebook::EntryNames() {
   // Dial-up networking is an optional part of Windows 98 and ME: without it there is no
   // rasapi32.dll, and a program that imported it would not start at all. Looked up here,
   // in the system folder only: rasapi32 is no KnownDLL, so its bare name would find one
-  // beside the program first.
-  const ScopedLibrary ras(LoadSystemLibrary("rasapi32.dll"));
-  const FARPROC found = ras ? GetProcAddress(ras.Get(), "RasEnumEntriesA") : nullptr;
+  // beside the program first. Kept until the end: freed, it would take the DLLs it loads
+  // with it, and these would be looked up again, by name, at the next listing.
+  if (!ras_) ras_.Reset(LoadSystemLibrary("rasapi32.dll"));
+  const FARPROC found = ras_ ? GetProcAddress(ras_.Get(), "RasEnumEntriesA") : nullptr;
   if (found == nullptr) return {};
   const auto enumerate = AsFunction<RasEnumEntriesFunction>(found);
   std::vector<std::string> names = Enumerate(enumerate, sizeof(RASENTRYNAMEA));

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "platform/win32/ansi.h"
 #include "platform/win32/scoped.h"
@@ -19,6 +21,8 @@ constexpr DWORD kMaxKeyNameBytes = 3 * kMaxKeyNameCharacters + 1;
 constexpr DWORD kMaxSubKeys = 65536;
 // Values larger than this are read as missing rather than allocated.
 constexpr DWORD kMaxValueBytes = 16u * 1024u * 1024u;
+// Reads of a value that keeps growing under them; then it reads as missing.
+constexpr int kReadAttempts = 4;
 
 HKEY Root(RegistryRoot root) { return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 
@@ -32,26 +36,39 @@ std::optional<std::string> Win32Registry::GetString(RegistryRoot root, std::stri
   if (RegOpenKeyExA(Root(root), ToAnsi(keyPath).c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  // One read into a buffer of L + 1 bytes, L the longest value data of the key: sized from
-  // the key's own information, so one read always suffices.
-  DWORD longest = 0;
-  RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
-                   nullptr);
-  longest = std::min(longest, kMaxValueBytes);
-  std::string buffer(std::size_t{longest} + 1, ' ');
+  const std::string name = ToAnsi(valueName);
+  // The size first, then the data. Another program may store a longer value in between:
+  // the read then asks for more room, and the size is asked for again.
+  std::string data;
   DWORD type = REG_NONE;
-  DWORD stored = longest + 1;
-  if (RegQueryValueExA(key.Get(), ToAnsi(valueName).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                       &stored) != ERROR_SUCCESS ||
-      stored > buffer.size()) {
-    return std::nullopt;
+  for (int attempt = 0;; ++attempt) {
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        size > kMaxValueBytes) {
+      return std::nullopt;
+    }
+    data.assign(size, '\0');
+    const LONG status =
+        RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    if (status == ERROR_SUCCESS && size <= data.size()) {
+      data.resize(size);
+      break;
+    }
+    if (status != ERROR_MORE_DATA || attempt == kReadAttempts - 1) return std::nullopt;
   }
-  // String data ends with a zero byte that is not part of the text (of a REG_MULTI_SZ list
-  // only the last one goes); stored without any data at all, it is the empty text. Other
-  // types come back as their raw bytes.
-  if (IsStringType(type) && stored > 0) --stored;
-  buffer.resize(stored);
-  return FromAnsi(buffer);
+  if (IsStringType(type)) {
+    // Another program may have stored the text without its terminating zero (the function
+    // then hands it back as it is), or with more than one: only zero bytes at the end go.
+    data.erase(data.find_last_not_of('\0') + 1);
+    return FromAnsi(data);
+  }
+  // The idle time stored as a number by another program is that number.
+  if (type == REG_DWORD && data.size() == sizeof(DWORD)) {
+    DWORD number = 0;
+    std::memcpy(&number, data.data(), sizeof number);
+    return std::to_string(number);
+  }
+  return std::nullopt;
 }
 
 bool Win32Registry::SetString(RegistryRoot root, std::string_view keyPath, std::string_view valueName,

@@ -14,10 +14,17 @@ namespace {
 
 int ShowBits(ShowCommand show) { return show == ShowCommand::Normal ? SW_SHOWNORMAL : SW_SHOWDEFAULT; }
 
+// What the shell and the editor start runs in the system folder rather than wherever the
+// program was started (documents and the plan are named by full paths): Windows 2000 and
+// XP before SP2 look for DLLs in the current folder before the system folder.
+const char* SystemFolderOrNull(const std::string& folder) { return folder.empty() ? nullptr : folder.c_str(); }
+
 }  // namespace
 
 void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand show) {
-  ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", ToAnsi(document).c_str(), nullptr, nullptr, ShowBits(show));
+  const std::string folder = SystemFolder();
+  ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", ToAnsi(document).c_str(), nullptr, SystemFolderOrNull(folder),
+                ShowBits(show));
 }
 
 bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view commandLine, ShowCommand show) {
@@ -25,7 +32,8 @@ bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view c
   // Windows 98 and ME in the Windows folder. Given the full path, CreateProcessA searches
   // nothing and fails where the file is missing; the command line stays as the program
   // expects it.
-  for (const std::string& folder : {SystemFolder(), WindowsFolder()}) {
+  const std::string systemFolder = SystemFolder();
+  for (const std::string& folder : {systemFolder, WindowsFolder()}) {
     if (folder.empty()) continue;
     const std::string path = folder + ToAnsi(program);
     // CreateProcessA may write into the command line, so it gets a copy of its own.
@@ -35,7 +43,8 @@ bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view c
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(ShowBits(show));
     PROCESS_INFORMATION process{};
-    if (CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, SystemFolderOrNull(systemFolder),
+                       &startup, &process)) {
       // Nobody waits for the started program.
       const ScopedHandle thread(process.hThread);
       const ScopedHandle started(process.hProcess);
