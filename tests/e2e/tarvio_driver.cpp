@@ -4,7 +4,9 @@
 // window, 2 for bad usage. A command whose last word is "info" works on the info dialog.
 #include <windows.h>
 #include <sddl.h>
+#include <tlhelp32.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -305,6 +307,41 @@ const std::vector<Command> kCommands = {
        const bool named = process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size);
        if (process != nullptr) CloseHandle(process);
        return named ? Print(path) : (Fail("its process cannot be opened"), 1);
+     }},
+    // The colours that the screen shows at points X Y of a control, as RRGGBB on one line:
+    // read from the screen, as Wine keeps what a window drew in the process that drew it.
+    {"pixels", "ID X Y... [info]", 3,
+     [](const Args& a) {
+       HWND control = Control(a, 0, Window(a));
+       HDC screen = GetDC(nullptr);
+       std::string colours;
+       for (std::size_t i = 1; i + 1 < a.size() && a[i + 1] != "info"; i += 2) {
+         POINT at{static_cast<LONG>(Number(a, i)), static_cast<LONG>(Number(a, i + 1))};
+         ClientToScreen(control, &at);
+         const COLORREF colour = GetPixel(screen, at.x, at.y);
+         char text[8] = {};
+         std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+         colours += (colours.empty() ? "" : " ") + std::string(text);
+       }
+       ReleaseDC(nullptr, screen);
+       return Print(colours);
+     }},
+    // The DLLs the program has loaded, by file name in lower case, one a line.
+    {"modules", "", 0,
+     [](const Args& a) {
+       DWORD processId = 0;
+       GetWindowThreadProcessId(Window(a), &processId);
+       HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+       if (snapshot == INVALID_HANDLE_VALUE) Fail("no list of its modules");
+       MODULEENTRY32 module{};
+       module.dwSize = sizeof module;
+       for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module)) {
+         std::string name = module.szModule;
+         for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+         Print(name);
+       }
+       CloseHandle(snapshot);
+       return 0;
      }},
     // A clean dial-up state: the entries, the current connection in every place that holds
     // it for the user, the idle time, and no machine-wide default connection.

@@ -10,22 +10,28 @@ namespace {
 constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 
 // DLLs that Windows itself loads by bare name after start-up, on the paths this program
-// takes: windows with visual styles, COM and the picture loader, ShellExecute. Loaded
-// once by full path, so that the later request finds them loaded.
+// takes: windows with visual styles, and a screen reader's hooks. Loaded once by full
+// path, so that the later request finds them loaded.
 constexpr const char* kLoadedByWindowsLater[] = {
-    "uxtheme.dll",        // the common controls 6 and user32 for visual styles (XP on)
-    "dwmapi.dll",         // uxtheme of Vista and 7
-    "version.dll",        // the shell and the common controls
-    "cryptbase.dll",      // rpcrt4 of 7 when COM starts
-    "clbcatq.dll",        // ole32 of XP for the COM+ catalog
-    "apphelp.dll",        // the shell's compatibility checks
-    "userenv.dll",        // the shell of Vista for the profile folders
-    "setupapi.dll",       // the shell of XP for the drives
-    "propsys.dll",        // the shell of Vista on
-    "oleacc.dll",         // the shell and accessibility
-    "windowscodecs.dll",  // the picture loader's JPEG decoder
-    "msimg32.dll",        // drawing of themed controls
+    "uxtheme.dll",  // the common controls 6 and user32 for visual styles (XP on)
+    "dwmapi.dll",   // uxtheme of Vista and 7
+    "version.dll",  // the shell and the common controls
+    "oleacc.dll",   // accessibility: a screen reader's hook in the process imports it
+    "msimg32.dll",  // drawing of themed controls
 };
+// Those that the shell and COM ask for, loaded the same way before the program first
+// hands the shell a document or starts a program, not before: a run that never does
+// never maps them.
+constexpr const char* kLoadedByTheShellLater[] = {
+    "cryptbase.dll",  // rpcrt4 of 7 when COM starts
+    "clbcatq.dll",    // ole32 of XP for the COM+ catalog
+    "apphelp.dll",    // the shell's compatibility checks
+    "userenv.dll",    // the shell of Vista for the profile folders
+    "setupapi.dll",   // the shell of XP for the drives
+    "propsys.dll",    // the shell of Vista on
+};
+// True where the start could not keep the look-ups in the system folder.
+bool g_loadingAhead = false;
 
 FARPROC Kernel32Function(const char* name) {
   HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
@@ -54,7 +60,14 @@ void KeepDllSearchInTheSystemFolder() {
   if (setDllDirectory != nullptr) setDllDirectory("");
   // The program's folder still comes first: what Windows loads later is loaded now, from
   // the system folder, and kept for the whole run. A DLL this Windows lacks is skipped.
+  g_loadingAhead = true;
   for (const char* name : kLoadedByWindowsLater) LoadSystemLibrary(name);
+}
+
+void LoadDllsTheShellAsksForLater() {
+  if (!g_loadingAhead) return;
+  g_loadingAhead = false;  // once: each stays loaded for the whole run
+  for (const char* name : kLoadedByTheShellLater) LoadSystemLibrary(name);
 }
 
 }  // namespace tarvio::platform::win32

@@ -6,4 +6,8 @@ namespace tarvio::platform::win32 {
 
 void KeepDllSearchInTheSystemFolder();
 
+// Called before the shell or COM is first used: where the look-ups could not be kept in
+// the system folder, the DLLs they ask for by name are loaded from there now.
+void LoadDllsTheShellAsksForLater();
+
 }  // namespace tarvio::platform::win32

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/ansi.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/system_files.h"
 
@@ -17,6 +18,10 @@ int ShowBits(ShowCommand show) { return show == ShowCommand::Normal ? SW_SHOWNOR
 }  // namespace
 
 void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand show) {
+  // The shell may hand the document to extensions that need COM on the calling thread;
+  // without it, it opens most documents all the same.
+  LoadDllsTheShellAsksForLater();
+  com_.Start();
   ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", ToAnsi(document).c_str(), nullptr, nullptr, ShowBits(show));
 }
 
@@ -25,6 +30,7 @@ bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view c
   // Windows 98 and ME in the Windows folder. Given the full path, CreateProcessA searches
   // nothing and fails where the file is missing; the command line stays as the program
   // expects it.
+  LoadDllsTheShellAsksForLater();
   for (const std::string& folder : {SystemFolder(), WindowsFolder()}) {
     if (folder.empty()) continue;
     const std::string path = folder + ToAnsi(program);
