@@ -30,8 +30,9 @@ constexpr const char* kLoadedByTheShellLater[] = {
     "setupapi.dll",   // the shell of XP for the drives
     "propsys.dll",    // the shell of Vista on
 };
-// True where the start could not keep the look-ups in the system folder.
-bool g_loadingAhead = false;
+// Set where the start could not keep the look-ups in the system folder; cleared once
+// the shell's are loaded.
+bool g_shellDllsDue = false;
 
 FARPROC Kernel32Function(const char* name) {
   HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
@@ -60,13 +61,13 @@ void KeepDllSearchInTheSystemFolder() {
   if (setDllDirectory != nullptr) setDllDirectory("");
   // The program's folder still comes first: what Windows loads later is loaded now, from
   // the system folder, and kept for the whole run. A DLL this Windows lacks is skipped.
-  g_loadingAhead = true;
+  g_shellDllsDue = true;
   for (const char* name : kLoadedByWindowsLater) LoadSystemLibrary(name);
 }
 
 void LoadDllsTheShellAsksForLater() {
-  if (!g_loadingAhead) return;
-  g_loadingAhead = false;  // once: each stays loaded for the whole run
+  if (!g_shellDllsDue) return;
+  g_shellDllsDue = false;  // once: each stays loaded for the whole run
   for (const char* name : kLoadedByTheShellLater) LoadSystemLibrary(name);
 }
 

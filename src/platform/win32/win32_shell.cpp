@@ -26,11 +26,11 @@ void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand
 }
 
 bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view commandLine, ShowCommand show) {
+  LoadDllsTheShellAsksForLater();  // a new process is checked for compatibility (apphelp)
   // NT keeps its programs in the system folder (and Notepad in the Windows folder too),
   // Windows 98 and ME in the Windows folder. Given the full path, CreateProcessA searches
   // nothing and fails where the file is missing; the command line stays as the program
   // expects it.
-  LoadDllsTheShellAsksForLater();
   for (const std::string& folder : {SystemFolder(), WindowsFolder()}) {
     if (folder.empty()) continue;
     const std::string path = folder + ToAnsi(program);
