@@ -4,7 +4,7 @@
 
 #define IDI_TARVIO 1       /* 32 x 32 and 16 x 16, 16 colours */
 #define IDI_INFO 2         /* the info dialog's window icon */
-#define IDR_INFO_PICTURE 3 /* the info dialog's JPEG picture (RCDATA) */
+#define IDR_INFO_PICTURE 3 /* the info dialog's picture (BITMAP) */
 /* Button images, kept with the buttons' definitions though plain text buttons never show them. */
 #define IDI_BUTTON_LISTS 10 /* "&Listen aktualisieren", "&Listen bearbeiten", "&Hilfe" */
 #define IDI_BUTTON_LEAVE 11 /* "&Ende", "&Info" */

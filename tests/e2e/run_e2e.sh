@@ -61,6 +61,7 @@ launch() {  # starts a copy in the background; its pid goes into $last_pid
 start() {  # starts the program and waits until it runs hidden with its start-up done
   launch
   drv wait-visible 0 20000 || fail "no hidden window"
+  "$@"  # a check of the program before its window was ever shown
   drv show 20000 || fail "start-up does not end"
   drv click 1003
   drv wait-visible 0 5000 || fail "window not hidden"
@@ -101,7 +102,8 @@ a_day_with_tarvio)
   drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif
   drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
   plan '[Werktags]' '[Wochenende]'
-  start
+  # Nothing of OLE at start: the program imports none of it and loads none on the way.
+  start eval 'expect "OLE at start" tarvio.exe "$(drv modules | grep -E "^(tarvio\.exe|ole32\.dll|oleaut32\.dll)$" | paste -sd" ")"'
   show
   expect "connections" "Abendtarif,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
   expect "current connection" "2 Tagtarif" "$(drv selection 101)"
@@ -185,9 +187,15 @@ RECTS
 11 236 380 133 37
 13 524 380 97 37
 RECTS
+    # The picture as its bitmap has it, 1:1 at 96 dpi: the sky, the clock's hand and face,
+    # the roof, the house and the ground, in the bitmap's own colours.
+    [ $opening = second ] || expect "picture" "000080 000080 ffff00 ffff00 c0c0c0 1010a0" \
+      "$(drv pixels 1 5 5 54 60 54 80 54 230 54 270 50 350 info)"
     drv click 13 info
     drv wait-gone 5000 info || fail "info dialog stays"
   done
+  expect "picture decoder after the dialog" "tarvio.exe" \
+    "$(drv modules | grep -E '^(tarvio\.exe|oleaut32\.dll|windowscodecs\.dll)$' | paste -sd' ')"
 
   # The edited plan, applied after "Listen aktualisieren".
   plan '[Werktags]' '00:00=Abendtarif' '[Wochenende]' '00:00=Abendtarif'

@@ -4,6 +4,7 @@
 // window, 2 for bad usage. A command whose last word is "info" works on the info dialog.
 #include <windows.h>
 #include <sddl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -305,6 +306,36 @@ const std::vector<Command> kCommands = {
        const bool named = process != nullptr && QueryFullProcessImageNameA(process, 0, path, &size);
        if (process != nullptr) CloseHandle(process);
        return named ? Print(path) : (Fail("its process cannot be opened"), 1);
+     }},
+    // The colours the screen shows at points X Y of a control, RRGGBB on one line (read from
+    // the screen: Wine keeps what a window drew in the process that drew it).
+    {"pixels", "ID X Y... [info]", 3,
+     [](const Args& a) {
+       HDC screen = GetDC(nullptr);
+       std::string colours;
+       for (std::size_t i = 1; i + 1 < a.size() && a[i + 1] != "info"; i += 2) {
+         POINT at{static_cast<LONG>(Number(a, i)), static_cast<LONG>(Number(a, i + 1))};
+         ClientToScreen(Control(a, 0, Window(a)), &at);
+         const COLORREF c = GetPixel(screen, at.x, at.y);
+         char text[8] = {};
+         std::snprintf(text, sizeof text, " %02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+         colours += text;
+       }
+       ReleaseDC(nullptr, screen);
+       return Print(colours.substr(1));
+     }},
+    // The DLLs the program has loaded, by file name in lower case, one a line.
+    {"modules", "", 0,
+     [](const Args& a) {
+       DWORD id = 0;
+       GetWindowThreadProcessId(Window(a), &id);
+       HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id);
+       MODULEENTRY32 module{};
+       module.dwSize = sizeof module;
+       for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module)) {
+         Print(CharLowerA(module.szModule));
+       }
+       return CloseHandle(snapshot) ? 0 : 1;
      }},
     // A clean dial-up state: the entries, the current connection in every place that holds
     // it for the user, the idle time, and no machine-wide default connection.

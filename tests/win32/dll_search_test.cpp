@@ -3,9 +3,10 @@
 // name beside dll_search_test.exe, in its folder of its own, and runs it with Wine
 // preferring those DLLs as Windows prefers the program's folder, inside this run of Wine
 // (a Wine of its own would take seconds to start). The program, this file built with
-// TARVIO_CHECK_PROGRAM: after LoadWhatWindowsLoadsByName the request by the bare name
-// finds the system's DLL, no mark appears, every module of the process comes from the
-// system folder, and KeepDllSearchInTheSystemFolder makes that the current folder.
+// TARVIO_CHECK_PROGRAM: after LoadWhatWindowsLoadsByName and LoadDllsTheShellAsksForLater
+// the request by the bare name finds the system's DLL, no mark appears, every module of
+// the process comes from the system folder, and KeepDllSearchInTheSystemFolder makes that
+// the current folder.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -32,6 +33,7 @@ int main() {
   char current[MAX_PATH + 1] = {};
   GetCurrentDirectoryA(MAX_PATH, current);
   LoadWhatWindowsLoadsByName();
+  LoadDllsTheShellAsksForLater();
   for (const std::string name : DllsWindowsLoadsByName()) {
     // A Windows that lacks the DLL (Wine lacks some) never asks for it.
     if (GetFileAttributesA((system + name).c_str()) == INVALID_FILE_ATTRIBUTES) continue;

@@ -60,7 +60,7 @@ TEST(FormLifeCycle, FormsGiveBackAllTheyHeldOnceAndARefusedWindowIsNoForm) {
     form.reset();
     failedReleases += GetLastError() != ERROR_SUCCESS;
   };
-  openAndUnload();  // the class, the common controls and OLE's picture code load once
+  openAndUnload();  // the class and the common controls load once
   const std::vector<std::uintptr_t> before = Holdings();
   for (int round = 0; round < 200; ++round) openAndUnload();
   EXPECT_EQ(Holdings(), before);

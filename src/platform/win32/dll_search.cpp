@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/system_files.h"
 
@@ -13,25 +14,40 @@ constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 
 // DLLs that Windows itself loads by bare name after start-up, on the paths this program
 // takes (start, the window, the info dialog, help, the editor, listing the entries, the
-// end), on XP, Vista and 7 without KB2533623.
-constexpr const char* kLoadedByWindowsLater[] = {
-    "uxtheme.dll",        // the common controls 6 and user32 for visual styles (XP on)
-    "dwmapi.dll",         // uxtheme of Vista and 7
-    "version.dll",        // the shell and the common controls
-    "cryptbase.dll",      // rpcrt4 of 7 when COM starts
-    "clbcatq.dll",        // ole32 of XP SP2 and SP3 for the COM+ catalog
-    "apphelp.dll",        // the shell's compatibility checks (Vista)
-    "userenv.dll",        // the shell of Vista for the profile folders
-    "setupapi.dll",       // the shell of XP for the drives
-    "propsys.dll",        // the shell of Vista on
-    "oleacc.dll",         // the shell and accessibility
-    "windowscodecs.dll",  // the picture loader's JPEG decoder
-    "msimg32.dll",        // drawing of themed controls
-    "ntmarta.dll",        // advapi32's access-control functions, which the shell calls (7)
-    "rasman.dll",         // rasapi32 while it lists the entries (XP on)
-    "rtutils.dll",        // rasapi32 and rasman for their tracing (XP on)
-    "tapi32.dll",         // rasapi32 for the modems' devices (XP on)
+// end), on XP, Vista and 7 without KB2533623. Loaded once by full path, so that the later
+// request finds them loaded. Those the shell and COM ask for are loaded before the program
+// first hands the shell a document or starts a program, not before: a run that never does
+// never maps them.
+struct LoadedByName {
+  const char* name;
+  bool forTheShell;
 };
+constexpr LoadedByName kLoadedByWindowsLater[] = {
+    {"uxtheme.dll", false},   // the common controls 6 and user32 for visual styles (XP on)
+    {"dwmapi.dll", false},    // uxtheme of Vista and 7
+    {"version.dll", false},   // the shell and the common controls
+    {"oleacc.dll", false},    // accessibility: a screen reader's hook in the process imports it
+    {"msimg32.dll", false},   // drawing of themed controls
+    {"rasman.dll", false},    // rasapi32 while it lists the entries at start (XP on)
+    {"rtutils.dll", false},   // rasapi32 and rasman for their tracing (XP on)
+    {"tapi32.dll", false},    // rasapi32 for the modems' devices (XP on)
+    {"cryptbase.dll", true},  // rpcrt4 of 7 when COM starts
+    {"clbcatq.dll", true},    // ole32 of XP SP2 and SP3 for the COM+ catalog
+    {"apphelp.dll", true},    // the compatibility checks of a new process (Vista)
+    {"userenv.dll", true},    // the shell of Vista for the profile folders
+    {"setupapi.dll", true},   // the shell of XP for the drives
+    {"propsys.dll", true},    // the shell of Vista on
+    {"ntmarta.dll", true},    // advapi32's access-control functions, which the shell calls (7)
+};
+// Set where the start could not keep the look-ups in the system folder; cleared once
+// the shell's are loaded.
+bool g_shellDllsDue = false;
+
+void LoadEvery(bool forTheShell) {
+  for (const LoadedByName& dll : kLoadedByWindowsLater) {
+    if (dll.forTheShell == forTheShell) LoadSystemLibrary(dll.name);
+  }
+}
 
 FARPROC Kernel32Function(const char* name) {
   HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
@@ -49,10 +65,15 @@ bool IsVista() {
 
 }  // namespace
 
-std::span<const char* const> DllsWindowsLoadsByName() { return kLoadedByWindowsLater; }
+std::vector<const char*> DllsWindowsLoadsByName() {
+  std::vector<const char*> names;
+  for (const LoadedByName& dll : kLoadedByWindowsLater) names.push_back(dll.name);
+  return names;
+}
 
 void LoadWhatWindowsLoadsByName() {
-  for (const char* name : kLoadedByWindowsLater) LoadSystemLibrary(name);
+  g_shellDllsDue = true;
+  LoadEvery(false);
 }
 
 void KeepDllSearchInTheSystemFolder() {
@@ -69,6 +90,12 @@ void KeepDllSearchInTheSystemFolder() {
   if (setDllDirectory != nullptr) setDllDirectory("");
   // The program's folder still comes first.
   LoadWhatWindowsLoadsByName();
+}
+
+void LoadDllsTheShellAsksForLater() {
+  if (!g_shellDllsDue) return;
+  g_shellDllsDue = false;  // once: each stays loaded for the whole run
+  LoadEvery(true);
 }
 
 }  // namespace tarvio::platform::win32

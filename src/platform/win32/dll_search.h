@@ -1,7 +1,7 @@
 #pragma once
 // Keeps every later DLL look-up of the process out of the program's folder, which for a
 // portable program is wherever the download went. Called first thing in WinMain.
-#include <span>
+#include <vector>
 
 namespace tarvio::platform::win32 {
 
@@ -11,10 +11,16 @@ namespace tarvio::platform::win32 {
 void KeepDllSearchInTheSystemFolder();
 
 // For the Windows without SetDefaultDllDirectories (98 to Vista, 7 without KB2533623):
-// the DLLs that Windows itself loads by bare name on this program's paths, loaded now by
-// full path from the system folder and kept for the whole run, so that the later request
-// finds them loaded. A DLL this Windows lacks is skipped.
+// the DLLs that Windows itself loads by bare name at start and in the window, loaded now
+// by full path from the system folder and kept for the whole run, so that the later
+// request finds them loaded. A DLL this Windows lacks is skipped.
 void LoadWhatWindowsLoadsByName();
-std::span<const char* const> DllsWindowsLoadsByName();
+
+// Called before the shell or COM is first used: after LoadWhatWindowsLoadsByName, the DLLs
+// they ask for by name are loaded from the system folder now, once.
+void LoadDllsTheShellAsksForLater();
+
+// Every name the two load.
+std::vector<const char*> DllsWindowsLoadsByName();
 
 }  // namespace tarvio::platform::win32

@@ -15,24 +15,25 @@ HFONT CreateFace(const char* face, int pixelHeight) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-// The font mapper gives the nearest font for any name; whether the system has the face
-// shows only in the face it chose.
-bool HasFace(HFONT font, const char* face) {
+// Whether the system has a font of that face. Asked of the font list rather than by
+// realizing the font: the mapper would stand the nearest font in for a missing face, and
+// Wine loads that font's file into the process for the rest of the run.
+int CALLBACK NoteFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one is enough
+}
+bool HasFace(const char* face) {
   const ScopedScreenDC screen;
-  if (screen.Get() == nullptr || font == nullptr) return false;
-  const HGDIOBJ previous = SelectObject(screen.Get(), font);
-  char chosen[LF_FACESIZE] = {};
-  const int length = GetTextFaceA(screen.Get(), LF_FACESIZE, chosen);
-  SelectObject(screen.Get(), previous);
-  return length > 0 && lstrcmpiA(chosen, face) == 0;
+  bool found = false;
+  if (screen.Get() != nullptr) EnumFontFamiliesA(screen.Get(), face, NoteFace, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace
 
 ScopedFont CreateLayoutFont(int dpiY) {
   for (const char* face : {"Microsoft Sans Serif", "MS Sans Serif"}) {
-    ScopedFont font(CreateFace(face, MulDiv(kLayoutPoints, dpiY, 72)));
-    if (HasFace(font.Get(), face)) return font;
+    if (HasFace(face)) return ScopedFont(CreateFace(face, MulDiv(kLayoutPoints, dpiY, 72)));
   }
   LOGFONTA dialogFont{};
   if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof dialogFont, &dialogFont) == 0) return ScopedFont();

@@ -30,7 +30,7 @@ struct FormResources {
   ScopedIcon bigIcon;
   ScopedIcon smallIcon;
   std::vector<ScopedMenu> hiddenMenus;
-  std::map<int, ScopedComPtr<IPicture>> pictures;
+  std::map<int, DibPicture> pictures;
   FormToolTips toolTips;
 };
 
@@ -150,7 +150,7 @@ void Win32Form::CreateControl(const ControlSpec& control) {
   HWND window = CreateFormControl(Hwnd(window_), control, spec_.controls, {dpiX_, dpiY_}, font);
   if (window == nullptr) return;
   if (control.kind == ControlKind::Picture && control.resource != 0) {
-    if (auto picture = LoadJpegResource(control.resource)) resources_->pictures[control.id] = std::move(picture);
+    if (const auto picture = FindBitmapResource(control.resource)) resources_->pictures[control.id] = *picture;
   }
   controls_[control.id] = HandleOf(window);
   kinds_[control.id] = control.kind;
@@ -321,8 +321,16 @@ std::intptr_t Win32Form::HandleMessage(unsigned message, std::uintptr_t wParam, 
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       const auto picture = resources_->pictures.find(static_cast<int>(item->CtlID));
       if (picture == resources_->pictures.end()) break;
-      DrawPicture(*picture->second.Get(), *item);
+      DrawPicture(picture->second, *item);
       return TRUE;
+    }
+    case WM_PALETTECHANGED: {
+      // On a display of 256 colours another window changed them: the pictures map theirs
+      // anew. Their own realizing changes nothing the second time.
+      const auto changer = reinterpret_cast<HWND>(wParam);
+      if (changer == window || IsChild(window, changer)) break;
+      for (const auto& [id, picture] : resources_->pictures) InvalidateRect(Hwnd(Control(id)), nullptr, FALSE);
+      break;
     }
     case WM_DESTROY:
       KillTimer(window, kTimerId);

@@ -2,7 +2,6 @@
 // Owners of Win32 handles and objects: each gives its handle back once, when it goes.
 // Copying is deleted, so no handle is ever released twice.
 #include <windows.h>
-#include <objbase.h>
 
 #include <utility>
 
@@ -52,7 +51,7 @@ using ScopedIcon = Scoped<HICON, &DestroyIcon>;
 using ScopedMenu = Scoped<HMENU, &DestroyMenu>;
 using ScopedWindow = Scoped<HWND, &DestroyWindow>;
 using ScopedFont = Scoped<HFONT, &DeleteGdiObject<HFONT>>;
-using ScopedGlobal = Scoped<HGLOBAL, &GlobalFree>;
+using ScopedPalette = Scoped<HPALETTE, &DeleteGdiObject<HPALETTE>>;
 using ScopedLibrary = Scoped<HMODULE, &FreeLibrary>;
 
 // The screen's device context, from GetDC(nullptr) to ReleaseDC.
@@ -68,52 +67,6 @@ class ScopedScreenDC {
 
  private:
   HDC dc_;
-};
-
-// COM on this thread for as long as it lives.
-class ScopedCom {
- public:
-  ScopedCom() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ScopedCom() {
-    if (initialized_) CoUninitialize();
-  }
-  ScopedCom(const ScopedCom&) = delete;
-  ScopedCom& operator=(const ScopedCom&) = delete;
-
- private:
-  bool initialized_;
-};
-
-// A COM interface, released once.
-template <typename Interface>
-class ScopedComPtr {
- public:
-  ScopedComPtr() = default;
-  ~ScopedComPtr() { Reset(); }
-  ScopedComPtr(const ScopedComPtr&) = delete;
-  ScopedComPtr& operator=(const ScopedComPtr&) = delete;
-  ScopedComPtr(ScopedComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-  ScopedComPtr& operator=(ScopedComPtr&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      object_ = std::exchange(other.object_, nullptr);
-    }
-    return *this;
-  }
-
-  Interface* operator->() const { return object_; }
-  Interface* Get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-  Interface** Receive() {
-    Reset();
-    return &object_;
-  }
-  void Reset() {
-    if (object_ != nullptr) std::exchange(object_, nullptr)->Release();
-  }
-
- private:
-  Interface* object_ = nullptr;
 };
 
 }  // namespace tarvio::platform::win32

@@ -2,7 +2,6 @@
 
 #include "platform/win32/form_factory.h"
 #include "platform/win32/message_pump.h"
-#include "platform/win32/scoped.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_instance_check.h"
 #include "platform/win32/win32_notify_icon.h"
@@ -18,7 +17,6 @@
 namespace tarvio::platform::win32 {
 
 struct Win32Platform::BackEnds {
-  ScopedCom com;  // the info dialog's picture is loaded through OLE
   Win32Registry registry;
   Win32ProfileReader profileReader;
   Win32Clock clock;

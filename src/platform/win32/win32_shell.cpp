@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/ansi.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/system_files.h"
 
@@ -22,12 +23,17 @@ const char* SystemFolderOrNull(const std::string& folder) { return folder.empty(
 }  // namespace
 
 void Win32Shell::Open(WindowHandle owner, std::string_view document, ShowCommand show) {
+  // The shell may hand the document to extensions that need COM on the calling thread;
+  // without it, it opens most documents all the same.
+  LoadDllsTheShellAsksForLater();
+  com_.Start();
   const std::string folder = SystemFolder();
   ShellExecuteA(reinterpret_cast<HWND>(owner), "Open", ToAnsi(document).c_str(), nullptr, SystemFolderOrNull(folder),
                 ShowBits(show));
 }
 
 bool Win32Shell::StartSystemProgram(std::string_view program, std::string_view commandLine, ShowCommand show) {
+  LoadDllsTheShellAsksForLater();  // a new process is checked for compatibility (apphelp)
   // NT keeps its programs in the system folder (and Notepad in the Windows folder too),
   // Windows 98 and ME in the Windows folder. Given the full path, CreateProcessA searches
   // nothing and fails where the file is missing; the command line stays as the program

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program's images into OUTDIR with ImageMagick, from the drawing commands
-# beside this script: make_images.sh OUTDIR. Icons are opaque and 16 colours each.
+# beside this script: make_images.sh OUTDIR. Icons are opaque and 16 colours each; so is
+# the info dialog's picture, an uncompressed bitmap of 4 bits a pixel with its own
+# palette of the 16 colours, which every Windows draws as it is.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/images" && pwd)"
 out="$1"
@@ -24,4 +26,5 @@ icon info_icon 32 16
 icon button_lists 32 16
 icon button_leave 32 16
 icon button_hide 32
-convert -size 109x409 xc:"#000080" "mvg:$here/info_picture.mvg" -flatten -quality 85 "$out/info_picture.jpg"
+convert -size 109x409 xc:"#000080" "mvg:$here/info_picture.mvg" -flatten -alpha off -dither None -colors 16 \
+  -type Palette -compress None "BMP3:$out/info_picture.bmp"

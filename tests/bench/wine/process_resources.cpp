@@ -1,7 +1,9 @@
-// tarvio_resources.exe: what the running tarvio.exe holds, read from outside for the soak
-// run (scripts/soak.sh): working set in KiB, kernel handles, GDI objects, USER objects and
-// its windows. Wine 8 answers 0 for handles, GDI and USER objects; the handles are then
-// counted one by one, as the windows always are, by their values.
+// tarvio_resources.exe [CLASS]: what the running tarvio.exe holds, read from outside for
+// the soak run (scripts/soak.sh) and the memory benchmark (resident_sets.sh): working set
+// in KiB, kernel handles, GDI objects, USER objects and its windows. With a window class,
+// the program whose top-level window has that class instead. Wine 8 answers 0 for handles,
+// GDI and USER objects; the handles are then counted one by one, as the windows always
+// are, by their values.
 #include <windows.h>
 #include <psapi.h>
 
@@ -10,8 +12,9 @@
 
 #include "platform/win32/form_class.h"
 
-int main() {
-  const HWND main = FindWindowA(tarvio::platform::win32::kFormClassName, "Tarvio");
+int main(int argc, char** argv) {
+  const HWND main =
+      argc > 1 ? FindWindowA(argv[1], nullptr) : FindWindowA(tarvio::platform::win32::kFormClassName, "Tarvio");
   DWORD id = 0, reported = 0, counted = 0, windows = 0;
   if (main == nullptr || GetWindowThreadProcessId(main, &id) == 0) return 1;
   const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE, id);
