@@ -93,18 +93,25 @@ plan() {  # plan LINES...: Provider.INI beside the program, CR LF lines as Notep
   : >"$dir/Provider.INI"
   for line in "$@"; do printf '%s\r\n' "$line" >>"$dir/Provider.INI"; done
 }
+save_as() {  # save_as FORM: the plan as Notepad saves it: UTF-8, UTF-8-BOM, UTF-16LE (these two with a mark), CP1252
+  local file="$dir/Provider.INI" mark=""
+  case "$1" in UTF-8-BOM) mark='\xEF\xBB\xBF' ;; UTF-16LE) mark='\xFF\xFE' ;; esac
+  { printf "$mark"; iconv -f UTF-8 -t "${1%-BOM}" "$file"; } >"$file.new" && mv "$file.new" "$file"
+}
 
 case "$scenario" in
 a_day_with_tarvio)
   # Seeded in spellings and values that no write of the program would produce, so any
   # write at start-up shows.
-  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif
+  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif Büro
   drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
-  plan '[Werktags]' '[Wochenende]'
+  # The sample plan that ships: a first start shows no message.
+  cp "$(dirname "$0")/../../docs/Provider.INI" "$dir/Provider.INI"
   start
+  never "the sample plan gave a message" wait-box 0
   show
-  expect "connections" "Abendtarif,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
-  expect "current connection" "2 Tagtarif" "$(drv selection 101)"
+  expect "connections" "Abendtarif,Büro,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
+  expect "current connection" "3 Tagtarif" "$(drv selection 101)"
   expect "delay items" "90 1 10 90" "$(drv items 102 | awk 'NR==1{f=$0} NR==10{t=$0} END{print NR, f, t, $0}')"
   expect "delay, unit" "4 5|1 min" "$(drv selection 102)|$(drv selection 103)"
   expect "connection list disabled" "0" "$(drv enabled 101)"
@@ -188,6 +195,18 @@ RECTS
     drv click 13 info
     drv wait-gone 5000 info || fail "info dialog stays"
   done
+
+  # The plan saved in each form Notepad offers, a comment and a name with an umlaut in it:
+  # "Listen aktualisieren" switches to that name (set back before) without a message. A
+  # message would wait for its answer, and no later "Listen aktualisieren" would read.
+  for form in UTF-8 UTF-8-BOM UTF-16LE CP1252; do
+    plan '; Plan für das Büro' '[Werktags]' '00:00=Büro' '[Wochenende]' '00:00=Büro'
+    save_as "$form"
+    drv reg-set HKCU $ras InternetProfile Abendtarif
+    drv click 1002
+    drv wait-reg HKCU $ras InternetProfile Büro 10000 || fail "plan in $form not applied"
+  done
+  never "a plan with umlauts gave a message" wait-box 0
 
   # The edited plan, applied after "Listen aktualisieren".
   plan '[Werktags]' '00:00=Abendtarif' '[Wochenende]' '00:00=Abendtarif'
