@@ -196,7 +196,7 @@ TEST(ProfileText, ReadsByTheSystemReadersRules) {
       {"Werktags", "08:00", "DayLine"},    {"Werktags", "09:00", "day line"}, {"Werktags", "10:00", "single"},
       {"Werktags", "11:00", "\"open"},     {"Werktags", "12:00", ""},         {"Werktags", "13:00", "-"},
       {"Werktags", "14:00", "-"},          {"Werktags", "15:00", "x"},        {"Werktags", "18:00", "-"},
-      {" wochenende ", "08:00", "'"},      {" Werktags ", "17:00", "-"},      {"Sonstwo", "08:00", "-"},
+      {" wochenende ", " 08:00\t", "'"},   {" Werktags ", "17:00", "-"},      {"Sonstwo", "08:00", "-"},
       {"", "00:00", "before any section"},
   };
   for (const auto& row : rows) EXPECT_EQ(text.GetString(row.section, row.key, "-"), row.value) << row.key;
