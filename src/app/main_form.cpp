@@ -16,7 +16,7 @@ namespace tarvio::app {
 
 MainForm::MainForm(const platform::PlatformBundle& platform)
     : platform_(platform),
-      ini_(platform.profileReader),
+      ini_(platform.profileReader, platform.fileReader, platform.ansiCodePage),
       schedule_(ini_, platform.toolkit, platform.clock, ProviderList, PrvList[0], PrvList[1],
                 [this] { return switchStored_; }),
       documents_(platform.shell, platform.programInfo, platform.toolkit),

@@ -4,7 +4,9 @@
 
 namespace tarvio::platform {
 
+class AnsiCodePage;
 class Clock;
+class FileReader;
 class FormFactory;
 class InstanceCheck;
 class NotifyIcon;
@@ -29,7 +31,9 @@ struct PlatformBundle {
   Shell& shell;  // documents and process start
   const ProgramInfo& programInfo;
   InstanceCheck& instanceCheck;
-  Phonebook& phonebook;  // dial-up entries of Windows XP and later
+  Phonebook& phonebook;              // dial-up entries of Windows XP and later
+  FileReader& fileReader;            // the plan file's bytes
+  const AnsiCodePage& ansiCodePage;  // the code page of the "A" functions
 };
 
 }  // namespace tarvio::platform

@@ -57,6 +57,8 @@ void Schedule::RebuildSchedule() {
   platform::ListControl* const lines[kDayTypes] = {&workdayLines_, &weekendLines_};
   std::int16_t carried[kDayTypes] = {kNoChange, kNoChange};
   PlanTable next{};
+  // The first look-up names the file and reads it; the others read it as it was then.
+  std::string file = IniFilePath;
 
   for (int hour = 0; hour < kHours; ++hour) {
     // Ticks that run meanwhile keep to the table in force.
@@ -67,12 +69,13 @@ void Schedule::RebuildSchedule() {
         const auto day = static_cast<std::size_t>(d);
         std::int16_t& cell = next[day][static_cast<std::size_t>(hour)][static_cast<std::size_t>(minute)];
         cell = kNoChange;
-        const std::string name = ini_.GetIniString(dayNames[day], key, "", IniFilePath);
+        const std::string name = ini_.GetIniString(dayNames[day], key, "", file);
+        file.clear();
         if (name.empty()) {
           cell = carried[day];
           continue;
         }
-        const int found = providerList_.IndexOf(name);
+        const int found = ini_.CanNameEntry(name) ? providerList_.IndexOf(name) : -1;
         if (found < 0) {
           reports_.push_back(MissingProviderText(dayNames[day], key, name));
           continue;

@@ -94,19 +94,28 @@ plan() {  # plan LINES...: Provider.INI beside the program, CR LF lines as Notep
   : >"$dir/Provider.INI"
   for line in "$@"; do printf '%s\r\n' "$line" >>"$dir/Provider.INI"; done
 }
+save_as() {  # save_as FORM: the plan as Notepad saves it: UTF-8, UTF-8-BOM, UTF-16LE (these two with a mark), CP1252
+  local file="$dir/Provider.INI" mark=""
+  case "$1" in UTF-8-BOM) mark='\xEF\xBB\xBF' ;; UTF-16LE) mark='\xFF\xFE' ;; esac
+  { printf "$mark"; iconv -f UTF-8 -t "${1%-BOM}" "$file"; } >"$file.new" && mv "$file.new" "$file"
+}
 
 case "$scenario" in
 a_day_with_tarvio)
   # Seeded in spellings and values that no write of the program would produce, so any
   # write at start-up shows.
-  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif
+  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif Büro
   drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
-  plan '[Werktags]' '[Wochenende]'
-  # Nothing of OLE at start: the program imports none of it and loads none on the way.
+  # The sample plan that ships names no connection, whatever the machine has: a first start
+  # shows no message (its example lines name the entries seeded here). Nothing of OLE at
+  # start: the program imports none of it and loads none on the way.
+  cp "$(dirname "$0")/../../docs/Provider.INI" "$dir/Provider.INI"
   start eval 'expect "OLE at start" tarvio.exe "$(drv modules | grep -E "^(tarvio\.exe|ole32\.dll|oleaut32\.dll)$" | paste -sd" ")"'
+  never "the sample plan gave a message" wait-box 0
   show
-  expect "connections" "Abendtarif,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
-  expect "current connection" "2 Tagtarif" "$(drv selection 101)"
+  expect "the sample plan's lines" "" "$(drv items 104 ';' items 105)"
+  expect "connections" "Abendtarif,Büro,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
+  expect "current connection" "3 Tagtarif" "$(drv selection 101)"
   expect "delay items" "90 1 10 90" "$(drv items 102 | awk 'NR==1{f=$0} NR==10{t=$0} END{print NR, f, t, $0}')"
   expect "delay, unit" "4 5|1 min" "$(drv selection 102)|$(drv selection 103)"
   expect "connection list disabled" "0" "$(drv enabled 101)"
@@ -196,6 +205,18 @@ RECTS
   done
   expect "picture decoder after the dialog" "tarvio.exe" \
     "$(drv modules | grep -E '^(tarvio\.exe|oleaut32\.dll|windowscodecs\.dll)$' | paste -sd' ')"
+
+  # The plan saved in each form Notepad offers, a comment and a name with an umlaut in it:
+  # "Listen aktualisieren" switches to that name (set back before) without a message. A
+  # message would wait for its answer, and no later "Listen aktualisieren" read. The timer's
+  # message comes sooner than its five seconds would bring it.
+  for form in UTF-8 UTF-8-BOM UTF-16LE CP1252; do
+    plan '; Plan für das Büro' '[Werktags]' '00:00=Büro' '[Wochenende]' '00:00=Büro'
+    save_as "$form"
+    drv reg-set HKCU $ras InternetProfile Abendtarif ';' click 1002 ';' \
+      wait-reg HKCU $ras InternetProfile Büro 10000 tick || fail "plan in $form not applied"
+  done
+  never "a plan with umlauts gave a message" wait-box 0
 
   # The edited plan, applied after "Listen aktualisieren".
   plan '[Werktags]' '00:00=Abendtarif' '[Wochenende]' '00:00=Abendtarif'

@@ -1,6 +1,7 @@
 #pragma once
 // The smaller parts of the outside world, each as the test sets it and recording what
 // the program asked of it.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
 #include "platform/clock.h"
 #include "platform/instance_check.h"
 #include "platform/notify_icon.h"
@@ -16,6 +18,7 @@
 #include "platform/program_info.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
+#include "platform/utf8.h"
 #include "platform/window_hook.h"
 
 namespace tarvio::test {
@@ -28,6 +31,16 @@ class FakeClock final : public platform::Clock {
   }
   platform::LocalTime now{2, 8, 0, 3};  // a Tuesday, 08:00:03
   int readings = 0;
+};
+
+// A code page of one byte a character that holds what Latin-1 holds.
+class FakeAnsiCodePage final : public platform::AnsiCodePage {
+ public:
+  bool TakesUtf8WithoutMark() const override { return singleByte; }
+  bool Holds(std::string_view utf8) const override {
+    return std::ranges::all_of(platform::Utf16FromUtf8(utf8), [](char16_t unit) { return unit <= 0xFF; });
+  }
+  bool singleByte = true;  // false: a double-byte code page such as 932
 };
 
 class FakeScreen final : public platform::Screen {

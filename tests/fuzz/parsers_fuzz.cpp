@@ -1,5 +1,6 @@
 // libFuzzer target for the parsers that ship: the stored idle time (the number a text
-// begins with, rounded), UTF-8 decoding, and the comparison and order of names.
+// begins with, rounded), UTF-8 decoding, the comparison and order of names, and the plan
+// file: the decision on its form and the program's own reader.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include "platform/numbers.h"
 #include "platform/text_compare.h"
 #include "platform/utf8.h"
+#include "schedule/plan_encoding.h"
+#include "schedule/profile_text.h"
 
 namespace {
 
@@ -52,5 +55,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::ListControl list(platform::ListControl::Order::Sorted);
   for (std::size_t at = 0; at < text.size(); at += 3) list.AddItem(std::string(text.substr(at, 3)));
   for (int i = 0; i + 1 < list.ListCount(); ++i) Require(platform::CompareNoCase(list.List(i), list.List(i + 1)) <= 0);
+
+  // The bytes as a plan file: a Unicode form gives valid UTF-8 text; a value never holds a
+  // line end nor more than the system's reader hands over, whatever the names asked for.
+  for (const bool utf8WithoutMark : {true, false}) {
+    const schedule::PlanEncoding encoding = schedule::DecidePlanEncoding(text, utf8WithoutMark);
+    const std::string plan =
+        encoding == schedule::PlanEncoding::Ansi ? std::string(text) : schedule::UnicodePlanText(text, encoding);
+    Require(encoding == schedule::PlanEncoding::Ansi || platform::Utf8FromUtf16(platform::Utf16FromUtf8(plan)) == plan);
+    const schedule::ProfileText reader(plan);
+    for (const std::string_view section : {std::string_view("Werktags"), a}) {
+      for (const std::string_view key : {std::string_view("08:00"), b}) {
+        const std::string value = reader.GetString(section, key, "");
+        Require(value.find_first_of("\r\n") == std::string::npos && platform::Utf16FromUtf8(value).size() <= 32766);
+      }
+    }
+  }
   return 0;
 }

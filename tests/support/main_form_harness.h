@@ -26,8 +26,9 @@ struct MainFormHarness {
   FakeProgramInfo program;
   FakeInstanceCheck instance;
   FakePhonebook phonebook;
-  app::MainForm form{
-      {registry, profile, clock, toolkit, forms, screen, notifyIcon, hook, shell, program, instance, phonebook}};
+  FakeAnsiCodePage ansi;
+  app::MainForm form{{registry, profile, clock, toolkit, forms, screen, notifyIcon, hook, shell, program, instance,
+                      phonebook, profile, ansi}};
 
   MainFormHarness() {
     hook.procedures[0x1000] = kOriginalProcedure;  // the first window the factory makes

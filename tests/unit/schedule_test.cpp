@@ -9,6 +9,8 @@
 #include "fakes/fake_toolkit.h"
 #include "platform/list_control.h"
 #include "schedule/ini_reader.h"
+#include "schedule/plan_encoding.h"
+#include "schedule/profile_text.h"
 #include "schedule/schedule.h"
 #include "support/items.h"
 
@@ -17,6 +19,7 @@ namespace {
 
 using platform::ListControl;
 using test::Texts;
+using namespace std::string_literals;
 
 constexpr int kSunday = 0, kMonday = 1, kFriday = 5, kSaturday = 6;
 constexpr platform::WindowHandle kOwner = 0x1000;
@@ -69,7 +72,8 @@ class Plan : public ::testing::Test {
   }
 
   test::FakeProfileReader profile;
-  IniReader ini{profile};
+  test::FakeAnsiCodePage ansi;
+  IniReader ini{profile, profile, ansi};
   test::FakeToolkit toolkit;
   test::FakeClock clock;
   ListControl providerList{ListControl::Order::Sorted};
@@ -147,6 +151,88 @@ TEST_F(Plan, ARebuildYieldsOncePerHourAndTheNewTableTakesEffectWhenComplete) {
   EXPECT_EQ(Changes(0), "00:00 1, 10:00 -1, 10:01 1");
   EXPECT_EQ(FirstLinesOfTheReports(), (Texts{"Der für Wochenende ab 00:00 Uhr vorgesehene Provider 'Y'",
                                              "Der für Werktags ab 10:00 Uhr vorgesehene Provider 'X'"}));
+}
+
+// Notepad's forms: a mark decides; without one, UTF-8 only where the ANSI code page has one
+// byte a character or is UTF-8, since text of a double-byte code page is often valid UTF-8.
+// The text of a Unicode form is UTF-8 without the mark, U+FFFD for what is no character.
+TEST(PlanEncoding, AMarkDecidesAndValidUtf8OnlyWhereTheCodePageCannotBeMistaken) {
+  using enum PlanEncoding;
+  const struct {
+    std::string bytes;
+    PlanEncoding in1252Or65001, in932;
+    std::string text;
+  } rows[] = {
+      {"\xFF\376B\0\xFC\0\x3D\xD8\0\xDE\x3D\xD8"s, Utf16Le, Utf16Le, "Bü😀\uFFFD"},
+      {"\xFE\xFF\0B\0\xFC\0"s, Utf16Be, Utf16Be, "Bü"},  // an odd last byte is dropped
+      {"\xEF\xBB\277B\xC3\xBC\xC0\xAF", Utf8, Utf8, "Bü\uFFFD\uFFFD"},
+      {"00:00=B\xC3\xBCro", Utf8, Ansi, "00:00=Büro"},   // UTF-8 without a mark
+      {"\xE4\xBD\xA0\xE5\xA5\xBD", Utf8, Ansi, "你好"},  // valid GBK too
+      {"00:00=B\xFCro", Ansi, Ansi, ""},                 // 1252
+      {"[Werktags]\r\n00:00=Buero", Ansi, Ansi, ""},     // ASCII
+      {"x\xC0\xAF", Ansi, Ansi, ""},                     // an overlong "/"
+      {"x\xED\xA0\x80", Ansi, Ansi, ""},                 // a surrogate
+      {"x\xF4\x90\x80\x80", Ansi, Ansi, ""},             // beyond U+10FFFF
+      {"00:00=B\xC3", Ansi, Ansi, ""},                   // cut short
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(DecidePlanEncoding(row.bytes, true), row.in1252Or65001) << row.bytes;
+    EXPECT_EQ(DecidePlanEncoding(row.bytes, false), row.in932) << row.bytes;
+    EXPECT_EQ(row.in1252Or65001 == Ansi ? "" : UnicodePlanText(row.bytes, row.in1252Or65001), row.text);
+  }
+}
+
+// The rules of GetPrivateProfileString (the same look-ups of the same file through the
+// real one are compared under Wine).
+TEST(ProfileText, ReadsByTheSystemReadersRules) {
+  const ProfileText text(
+      "00:00=before any section\n[werktags]\r08:00=DayLine\r\n\t 09:00 \x1A= \"day line\" \n10:00='single'\n"
+      "11:00=\"open\n12:00=\n13:00\n08:00=second\n;14:00=comment\n15:00=x\0y\n16:00="s +
+      std::string(40000, 'x') +
+      "\n[ Wochenende\t] ignored\n08:00='\n[ Werktags ]\n17:00=spaced\n[WERKTAGS]\n18:00=again");
+  const struct {
+    const char *section, *key, *value;
+  } rows[] = {
+      {"Werktags", "08:00", "DayLine"},    {"Werktags", "09:00", "day line"}, {"Werktags", "10:00", "single"},
+      {"Werktags", "11:00", "\"open"},     {"Werktags", "12:00", ""},         {"Werktags", "13:00", "-"},
+      {"Werktags", "14:00", "-"},          {"Werktags", "15:00", "x"},        {"Werktags", "18:00", "-"},
+      {" wochenende ", " 08:00\t", "'"},   {" Werktags ", "17:00", "-"},      {"Sonstwo", "08:00", "-"},
+      {"", "00:00", "before any section"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(text.GetString(row.section, row.key, "-"), row.value) << row.key;
+  EXPECT_EQ(text.GetString("Werktags", "16:00", ""), std::string(32766, 'x'));
+  EXPECT_EQ(ProfileText("[W]\n1=" + std::string(32765, 'x') + "😀").GetString("W", "1", ""), std::string(32765, 'x'));
+}
+
+// Plans as Notepad writes them. Windows' reader takes a UTF-8 mark for bytes of the first
+// line (as the fake does); the program reads such plans itself, and leaves UTF-8 without a
+// mark to the system where the code page is double-byte. A name the code page cannot hold
+// names no entry, even one equal but for case ("Ÿ" is not in the fake code page, "ÿ" is,
+// as GBK has "à" but not "À").
+TEST_F(Plan, PlansInAUnicodeFormAreReadOnEveryWindows) {
+  providerList.AddItem("Büro");
+  providerList.AddItem("ÿline");
+  const struct {
+    std::string file;
+    bool singleByte;
+    const char *workdayLines, *unknown;
+    int systemReads;
+  } rows[] = {
+      {"\xEF\xBB\xBF[Werktags]\n08:00=Büro\n", true, "08:00 Büro", "", 0},
+      {"[Werktags]\n08:00=büro\n09:00=Ÿline\n", true, "08:00 büro", "Ÿline", 0},
+      {"[Werktags]\n08:00=büro\n", false, "08:00 büro", "", 2880},
+  };
+  for (const auto& row : rows) {
+    toolkit.boxes.clear();
+    profile.reads = 0;
+    ansi.singleByte = row.singleByte;
+    Rebuild(row.file);
+    EXPECT_EQ(Lines(workdayLines), row.workdayLines);
+    EXPECT_EQ(
+        FirstLinesOfTheReports(),
+        *row.unknown ? Texts{"Der für Werktags ab 09:00 Uhr vorgesehene Provider '"s + row.unknown + "'"} : Texts{});
+    EXPECT_EQ(profile.reads, row.systemReads);
+  }
 }
 
 // Before the lists are ready a selection would write nothing; it must not count as

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/ansi.h"
+#include "platform/win32/win32_ansi_code_page.h"
 
 namespace tarvio::platform::win32 {
 namespace {
@@ -29,6 +30,9 @@ TEST(Ansi, EveryByteOfCodePage1252ComesBackAndWhatItLacksIsReplaced) {
   // What the code page lacks becomes its nearest letter or '?', and what is no character
   // at all '?'; nothing is dropped.
   EXPECT_EQ(ToAnsi("Netz 日本 Ω \xC3"), "Netz ?? O ?");
+  // So the code page holds what comes back, not what only comes near; it takes UTF-8 text.
+  const Win32AnsiCodePage ansi;
+  EXPECT_TRUE(ansi.Holds("Büro €") && !ansi.Holds("Łódź") && !ansi.Holds("日本") && ansi.TakesUtf8WithoutMark());
 }
 
 // Up to three bytes a UTF-16 unit, four for a pair of them: every text comes back whole.

@@ -2,7 +2,9 @@
 
 #include "platform/win32/form_factory.h"
 #include "platform/win32/message_pump.h"
+#include "platform/win32/win32_ansi_code_page.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_reader.h"
 #include "platform/win32/win32_instance_check.h"
 #include "platform/win32/win32_notify_icon.h"
 #include "platform/win32/win32_phonebook.h"
@@ -30,6 +32,8 @@ struct Win32Platform::BackEnds {
   // Tells a second start in the same session that the program runs already.
   Win32InstanceCheck instanceCheck{"Local\\Tarvio.SingleInstance", "Tarvio.SingleInstance"};
   Win32Phonebook phonebook;
+  Win32FileReader fileReader;
+  Win32AnsiCodePage ansiCodePage;
 };
 
 Win32Platform::Win32Platform() : backEnds_(std::make_unique<BackEnds>()) {}
@@ -37,8 +41,8 @@ Win32Platform::~Win32Platform() = default;
 
 PlatformBundle Win32Platform::Bundle() {
   BackEnds& b = *backEnds_;
-  return {b.registry,   b.profileReader, b.clock, b.toolkit,     b.formFactory,   b.screen,
-          b.notifyIcon, b.windowHook,    b.shell, b.programInfo, b.instanceCheck, b.phonebook};
+  return {b.registry,   b.profileReader, b.clock,       b.toolkit,       b.formFactory, b.screen,     b.notifyIcon,
+          b.windowHook, b.shell,         b.programInfo, b.instanceCheck, b.phonebook,   b.fileReader, b.ansiCodePage};
 }
 
 int Win32Platform::Run(bool started) {

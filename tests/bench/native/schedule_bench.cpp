@@ -24,7 +24,8 @@ struct World {
   }
 
   test::FakeProfileReader profile;
-  schedule::IniReader ini{profile};
+  test::FakeAnsiCodePage ansi;
+  schedule::IniReader ini{profile, profile, ansi};
   test::FakeToolkit toolkit;
   test::FakeClock clock;
   test::FakeRegistry registry;

@@ -12,6 +12,8 @@
 #include "fakes/fake_system.h"
 #include "platform/list_control.h"
 #include "platform/toolkit.h"
+#include "platform/win32/win32_ansi_code_page.h"
+#include "platform/win32/win32_file_reader.h"
 #include "platform/win32/win32_profile_reader.h"
 #include "schedule/ini_reader.h"
 #include "schedule/schedule.h"
@@ -53,14 +55,23 @@ double Median(std::vector<double> values) {
 
 }  // namespace
 
-int main() {
+// "tarvio_wine_bench.exe utf16": the plan saved as Notepad's "Unicode" (UTF-16 LE), which
+// the program reads with its own reader.
+int main(int argc, char** argv) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tarvio-wine-bench";
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "Provider.INI").string();
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bench::FullPlan();
+  std::string file = bench::FullPlan();
+  if (argc > 1 && std::string(argv[1]) == "utf16") {
+    file = "\xFF\xFE";
+    for (const char c : bench::FullPlan()) file += {c, '\0'};  // the plan is ASCII
+  }
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << file;
 
   platform::win32::Win32ProfileReader reader;
-  schedule::IniReader ini(reader);
+  platform::win32::Win32FileReader files;
+  platform::win32::Win32AnsiCodePage ansi;
+  schedule::IniReader ini(reader, files, ansi);
   StopwatchToolkit toolkit;
   test::FakeClock clock;
   platform::ListControl providerList(platform::ListControl::Order::Sorted);

@@ -1,0 +1,18 @@
+#include "platform/win32/win32_ansi_code_page.h"
+
+#include <windows.h>
+
+#include "platform/win32/ansi.h"
+
+namespace tarvio::platform::win32 {
+
+bool Win32AnsiCodePage::TakesUtf8WithoutMark() const {
+  CPINFO info{};
+  return GetACP() == CP_UTF8 || (GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1);
+}
+
+// What the code page lacks the conversion replaces with '?' or its nearest letter ("Ł"
+// becomes "L" in 1252), so the text does not come back as it went.
+bool Win32AnsiCodePage::Holds(std::string_view utf8) const { return FromAnsi(ToAnsi(utf8)) == utf8; }
+
+}  // namespace tarvio::platform::win32

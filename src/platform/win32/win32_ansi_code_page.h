@@ -1,0 +1,13 @@
+#pragma once
+// The ANSI code page (CP_ACP) as the system reports it.
+#include "platform/ansi_code_page.h"
+
+namespace tarvio::platform::win32 {
+
+class Win32AnsiCodePage final : public AnsiCodePage {
+ public:
+  bool TakesUtf8WithoutMark() const override;
+  bool Holds(std::string_view utf8) const override;
+};
+
+}  // namespace tarvio::platform::win32
