@@ -170,6 +170,13 @@ RECTS
   drv choose 102 44
   drv choose 103 0
   drv wait-reg HKLM "$ics" HangupTimer 45 5000 || fail "HangupTimer not stored"
+  # Tab to the number, three arrow steps through the closed list: the time is stored once,
+  # when the focus leaves the list.
+  drv key 9
+  drv key 40 3
+  never "an arrow step was stored" wait-reg HKLM "$ics" HangupTimer 48 1500
+  drv key 9
+  drv wait-reg HKLM "$ics" HangupTimer 48 5000 || fail "the choice not stored when the focus left"
 
   # The info dialog gives its first button the focus at every opening.
   for opening in first second; do
@@ -209,7 +216,7 @@ RECTS
   drv wait-box 5000 >/dev/null
   drv press-box 6
   ended "$last_pid"
-  expect "nothing restored" "Abendtarif 45" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKLM "$ics" HangupTimer)"
+  expect "nothing restored" "Abendtarif 48" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKLM "$ics" HangupTimer)"
   ;;
 unknown_entries_do_not_stop_the_clock)
   # Today's plan names a known connection, the other day type an unknown one; the report
@@ -266,6 +273,15 @@ second_start_and_end_of_session)
   drv press-box 1
   never "a second message" wait-box 1000
   expect "stored time shown and kept" "4 5|1 min|300" "$(drv selection 102)|$(drv selection 103)|$(drv reg-get HKLM "$ics" HangupTimer)"
+  # By keyboard: three steps ask nothing, leaving the list tells the refusal once.
+  drv key 9
+  drv key 40 3
+  never "a message for a step" wait-box 1500
+  drv key 9
+  drv wait-box 5000 >/dev/null || fail "no message when the focus left"
+  drv press-box 1
+  never "a second message for one choice" wait-box 1000
+  expect "stored time shown again" "4 5|300" "$(drv selection 102)|$(drv reg-get HKLM "$ics" HangupTimer)"
   expect "session may end" "1" "$(drv end-session)"
   ended "$first"
   ;;
