@@ -233,11 +233,15 @@ const std::vector<Command> kCommands = {
        Notify(a, CBN_SELENDOK);
        return Post(control, CB_SHOWDROPDOWN, FALSE, 0);
      }},
-    {"key", "VK [TIMES]", 1,
+    // Keys, each to the control with the focus at its turn: after a Tab, the next key waits
+    // until the focus has moved.
+    {"key", "VK...", 1,
      [](const Args& a) {
-       for (unsigned long n = a.size() > 1 ? Number(a, 1) : 1; n > 0; --n) {
-         PostToFocus(WM_KEYDOWN, Number(a, 0), 1);
-         PostToFocus(WM_KEYUP, Number(a, 0), static_cast<LPARAM>(0xC0000001u));
+       for (std::size_t i = 0; i < a.size(); ++i) {
+         HWND before = FocusOf(Window({}));
+         PostToFocus(WM_KEYDOWN, Number(a, i), 1);
+         PostToFocus(WM_KEYUP, Number(a, i), static_cast<LPARAM>(0xC0000001u));
+         if (Number(a, i) == VK_TAB) WaitFor(5000, [&] { return FocusOf(Window({})) != before; });
        }
        return 0;
      }},
@@ -277,9 +281,11 @@ const std::vector<Command> kCommands = {
        return Print(Text(GetDlgItem(Box(), 0xFFFF)));
      }},
     // Pressed by its identifier: closing the box would answer Cancel under Wine.
+    // Pressed once the box is there, at most 5 s after the call.
     {"press-box", "ID", 1,
      [](const Args& a) {
-       HWND box = Box() ? Box() : (Fail("no message box"), nullptr);
+       WaitFor(5000, [] { return Box() != nullptr; });
+       HWND box = Box();
        PostMessageA(box, WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
                     reinterpret_cast<LPARAM>(Control(a, 0, box)));
        return WaitFor(5000, [box] { return !IsWindow(box); });
