@@ -11,6 +11,7 @@ inline constexpr int kHangUpUnitListId = 103;
 inline constexpr int kWorkdayListId = 104;  // PrvList(0)
 inline constexpr int kWeekendListId = 105;  // PrvList(1)
 inline constexpr int kLabel1Id = 110;
+inline constexpr int kUnitLabelId = 111;  // hidden: names HangUpUnitList for screen readers
 inline constexpr int kFrame4Id = 120;
 inline constexpr int kWorkdayFrameId = 121;  // Frame2(0)
 inline constexpr int kWeekendFrameId = 122;  // Frame2(1)

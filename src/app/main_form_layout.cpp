@@ -9,6 +9,7 @@ platform::FormSpec MainFormLayout() {
   using platform::MakeControl;
   constexpr auto F = platform::ControlKind::Frame;
   constexpr auto L = platform::ControlKind::Label;
+  constexpr auto H = platform::ControlKind::HiddenLabel;
   constexpr auto D = platform::ControlKind::DropDownList;
   constexpr auto X = platform::ControlKind::ListBox;
   constexpr auto B = platform::ControlKind::Button;
@@ -21,13 +22,16 @@ platform::FormSpec MainFormLayout() {
       .timerMilliseconds = kTickMilliseconds,
       .initialFocus = ButtonId(kBtnHide),
       // In the order of the frames; the tab column fixes the keyboard order. Frames, the
-      // label and the disabled connection list hold their place but never take the focus.
+      // labels and the disabled connection list hold their place but never take the focus.
+      // Each frame and label names what follows it for screen readers; the unit list has no
+      // label on the screen, so a hidden one names it.
       .controls =
           {
               MakeControl(kFrame4Id, F, "Aktueller Provider", 0, 60, 60, 2835, 1455, 13),
               MakeControl(kProviderListId, D, "", kFrame4Id, 120, 300, 2595, 315, 1, /*disabled=*/true),
               MakeControl(kLabel1Id, L, "Auflegen nach Leerlauf von ", kFrame4Id, 120, 780, 1095, 495, 14),
               MakeControl(kHangUpDelayListId, D, "", kFrame4Id, 1260, 840, 735, 315, 2),
+              MakeControl(kUnitLabelId, H, "Einheit", kFrame4Id, 2040, 840, 675, 315, -1),
               MakeControl(kHangUpUnitListId, D, "", kFrame4Id, 2040, 840, 675, 315, 3),
               MakeControl(kWorkdayFrameId, F, "Providerliste \"Werktags\"", 0, 3000, 60, 2835, 1455, 11),
               MakeControl(kWorkdayListId, X, "", kWorkdayFrameId, 120, 300, 2595, 1008, 4),

@@ -13,7 +13,10 @@ class ListControl;
 using WindowHandle = std::uintptr_t;  // HWND on Windows, 0 for none
 using IconHandle = std::uintptr_t;    // HICON on Windows
 
-enum class ControlKind { Frame, Label, Button, DropDownList, ListBox, Picture, Line };
+// A label names the control listed right after it in the form's table, a frame the
+// controls it holds: screen readers take a list's name from them. A hidden label names
+// a control the eye needs no label for.
+enum class ControlKind { Frame, Label, HiddenLabel, Button, DropDownList, ListBox, Picture, Line };
 
 struct ControlSpec {
   int id;  // what the events carry; unique within the form
@@ -87,7 +90,10 @@ class Form {
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetControlText(int id, const std::string& text) = 0;
   virtual void SetToolTip(int id, const std::string& text) = 0;
-  // The control with this id shows the list and reports the user's choices to it.
+  // The control with this id shows the list and reports the user's choices to it. In a
+  // drop-down list a pick from the opened list is a choice at once; steps through the
+  // closed list (arrow keys, the wheel) become one choice when the focus leaves the list
+  // or the form is hidden or closed, so that a setting is stored once, not at every step.
   virtual void AttachList(int id, ListControl& list) = 0;
   virtual void Show() = 0;  // non-modal, without owner; a visible form stays visible
   virtual void Hide() = 0;

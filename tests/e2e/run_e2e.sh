@@ -181,6 +181,11 @@ RECTS
   drv choose 102 44
   drv choose 103 0
   drv wait-reg HKLM "$ics" HangupTimer 45 5000 || fail "HangupTimer not stored"
+  # Tab to the number, three arrow steps through the closed list: no step is stored; 48 is
+  # when the focus leaves the list (the end of the day finds it).
+  drv key 9 40 40 40
+  never "an arrow step was stored" wait-reg HKLM "$ics" HangupTimer 48 1000
+  drv key 9
 
   # The info dialog gives its first button the focus at every opening.
   for opening in first second; do
@@ -238,7 +243,7 @@ RECTS
   drv wait-box 5000 >/dev/null
   drv press-box 6
   ended "$last_pid"
-  expect "nothing restored" "Abendtarif 45" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKLM "$ics" HangupTimer)"
+  expect "nothing restored" "Abendtarif 48" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKLM "$ics" HangupTimer)"
   ;;
 unknown_entries_do_not_stop_the_clock)
   # Today's plan names a known connection, the other day type an unknown one; the report
@@ -295,6 +300,12 @@ second_start_and_end_of_session)
   drv press-box 1
   never "a second message" wait-box 1000
   expect "stored time shown and kept" "4 5|1 min|300" "$(drv selection 102)|$(drv selection 103)|$(drv reg-get HKLM "$ics" HangupTimer)"
+  # By keyboard: three steps ask nothing, leaving the list tells the refusal once.
+  drv key 9 40 40 40
+  never "a message for a step" wait-box 1000
+  drv key 9
+  drv press-box 1 || fail "no message when the focus left"
+  never "a second message for one choice" wait-box 1000
   expect "session may end" "1" "$(drv end-session)"
   ended "$first"
   ;;

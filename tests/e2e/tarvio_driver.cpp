@@ -92,6 +92,11 @@ HWND FocusOf(HWND window) {
 int Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
 }
+// What a control tells its window: the code, with the control's identifier and handle.
+int Notify(const Args& a, WORD code) {
+  return Post(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), code),
+              reinterpret_cast<LPARAM>(Control(a, 0, Window(a))));
+}
 // Keys and typed characters go where Windows sends them: to the control with the focus.
 int PostToFocus(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND focus = FocusOf(Window({}));
@@ -216,23 +221,31 @@ const std::vector<Command> kCommands = {
        } while (at != nullptr && at != start);
        return 0;
      }},
-    {"click", "ID [info]", 1,
-     [](const Args& a) {
-       return Post(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Control(a, 0, Window(a))));
-     }},
-    // What a user's pick does: the control changes, then tells its parent.
+    {"click", "ID [info]", 1, [](const Args& a) { return Notify(a, BN_CLICKED); }},
+    // What a user's pick does: the control changes, then tells its parent; a drop-down
+    // list is opened for it and closed after the pick.
     {"choose", "ID INDEX", 2,
      [](const Args& a) {
        HWND control = Control(a, 0, Window(a));
-       SendMessageA(control, IsCombo(control) ? CB_SETCURSEL : LB_SETCURSEL, Number(a, 1), 0);
-       return Post(Window(a), WM_COMMAND, MAKEWPARAM(Number(a, 0), IsCombo(control) ? CBN_SELCHANGE : LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(control));
+       const bool combo = IsCombo(control);
+       if (combo) SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
+       SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, Number(a, 1), 0);
+       Notify(a, combo ? CBN_SELCHANGE : LBN_SELCHANGE);
+       if (!combo) return 0;
+       Notify(a, CBN_SELENDOK);
+       return Post(control, CB_SHOWDROPDOWN, FALSE, 0);
      }},
-    {"key", "VK", 1,
+    // Keys, each to the control with the focus at its turn: after a Tab, the next key waits
+    // until the focus has moved.
+    {"key", "VK...", 1,
      [](const Args& a) {
-       PostToFocus(WM_KEYDOWN, Number(a, 0), 1);
-       return PostToFocus(WM_KEYUP, Number(a, 0), static_cast<LPARAM>(0xC0000001u));
+       for (std::size_t i = 0; i < a.size(); ++i) {
+         HWND before = FocusOf(Window({}));
+         PostToFocus(WM_KEYDOWN, Number(a, i), 1);
+         PostToFocus(WM_KEYUP, Number(a, i), static_cast<LPARAM>(0xC0000001u));
+         if (Number(a, i) == VK_TAB) WaitFor(5000, [&] { return FocusOf(Window({})) != before; });
+       }
+       return 0;
      }},
     // A typed character; with "alt" as Windows sends it while Alt is held (the context bit set).
     {"char", "C [alt]", 1,
@@ -270,9 +283,11 @@ const std::vector<Command> kCommands = {
        return Print(Text(GetDlgItem(Box(), 0xFFFF)));
      }},
     // Pressed by its identifier: closing the box would answer Cancel under Wine.
+    // Pressed once the box is there, at most 5 s after the call.
     {"press-box", "ID", 1,
      [](const Args& a) {
-       HWND box = Box() ? Box() : (Fail("no message box"), nullptr);
+       WaitFor(5000, [] { return Box() != nullptr; });
+       HWND box = Box();
        PostMessageA(box, WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
                     reinterpret_cast<LPARAM>(Control(a, 0, box)));
        return WaitFor(5000, [box] { return !IsWindow(box); });

@@ -26,6 +26,7 @@ WindowKind KindOf(const ControlSpec& control) {
     case ControlKind::Frame:
       return {"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Label:
+    case ControlKind::HiddenLabel:
       return {"STATIC", SS_LEFT, 0};
     case ControlKind::Button:
       // Long captions wrap onto a second line, as the taller buttons are meant for.
@@ -42,10 +43,12 @@ WindowKind KindOf(const ControlSpec& control) {
   return {"STATIC", 0, 0};
 }
 
-}  // namespace
+struct PixelRect {
+  int x, y, width, height;
+};
 
-HWND CreateFormControl(HWND form, const ControlSpec& control, const std::vector<ControlSpec>& controls, ScreenDpi dpi,
-                       HFONT font) {
+// The twips of the control, counted from its frames, in pixels at the DPI.
+PixelRect PixelsOf(const ControlSpec& control, const std::vector<ControlSpec>& controls, ScreenDpi dpi) {
   int left = control.left;
   int top = control.top;
   for (int parent = control.parent; parent != 0;) {
@@ -58,35 +61,57 @@ HWND CreateFormControl(HWND form, const ControlSpec& control, const std::vector<
   }
   const int x = TwipsToPixels(left, dpi.x);
   const int y = TwipsToPixels(top, dpi.y);
-  const int width = TwipsToPixels(left + control.width, dpi.x) - x;
   int height = TwipsToPixels(top + control.height, dpi.y) - y;
   if (control.kind == ControlKind::Line) height = std::max(height, 2);
+  return {x, y, TwipsToPixels(left + control.width, dpi.x) - x, height};
+}
 
+// A drop-down list's window holds its opened list too.
+int WindowHeight(const ControlSpec& control, const PixelRect& rect) {
+  return control.kind == ControlKind::DropDownList ? rect.height * kDropDownRows : rect.height;
+}
+
+// The closed field's height follows the font; set it so the control keeps the height of
+// its layout.
+void FitClosedField(HWND window, const ControlSpec& control, int height) {
+  if (control.kind != ControlKind::DropDownList) return;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const LRESULT item = SendMessageA(window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  const int shown = rect.bottom - rect.top;
+  if (item > 0 && shown != height)
+    SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + height - shown);
+}
+
+}  // namespace
+
+HWND CreateFormControl(HWND form, const ControlSpec& control, const std::vector<ControlSpec>& controls, ScreenDpi dpi,
+                       HFONT font) {
+  const PixelRect rect = PixelsOf(control, controls, dpi);
   const WindowKind kind = KindOf(control);
-  DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
+  // A hidden label is never shown: the accessibility layer reads it all the same.
+  DWORD style = WS_CHILD | kind.style;
+  if (control.kind != ControlKind::HiddenLabel) style |= WS_VISIBLE;
   if (control.disabled) style |= WS_DISABLED;
-  const int createHeight = control.kind == ControlKind::DropDownList ? height * kDropDownRows : height;
   const std::string caption = ToAnsi(control.caption);
-  HWND window =
-      CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), style, x, y, width, createHeight, form,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(
+      kind.exStyle, kind.className, caption.c_str(), style, rect.x, rect.y, rect.width, WindowHeight(control, rect),
+      form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr), nullptr);
   if (window == nullptr) return nullptr;
-  // Created last, placed last: keep the creation order as the z-order.
-  SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Created last, placed last: keep the creation order as the z-order. Placed once more:
+  // an etched line makes itself wider as it is created (Wine's, at least).
+  SetWindowPos(window, HWND_BOTTOM, rect.x, rect.y, rect.width, WindowHeight(control, rect), SWP_NOACTIVATE);
   if (font != nullptr) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-
-  if (control.kind == ControlKind::DropDownList) {
-    // The closed field's height follows the font; set it so the control keeps the height
-    // of its layout.
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const LRESULT item = SendMessageA(window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const int shown = rect.bottom - rect.top;
-    if (item > 0 && shown != height) {
-      SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item + height - shown);
-    }
-  }
+  FitClosedField(window, control, rect.height);
   return window;
+}
+
+void PlaceFormControl(HWND window, const ControlSpec& control, const std::vector<ControlSpec>& controls, ScreenDpi dpi,
+                      HFONT font) {
+  const PixelRect rect = PixelsOf(control, controls, dpi);
+  if (font != nullptr) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SetWindowPos(window, nullptr, rect.x, rect.y, rect.width, WindowHeight(control, rect), SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClosedField(window, control, rect.height);
 }
 
 }  // namespace tarvio::platform::win32

@@ -15,4 +15,8 @@ namespace tarvio::platform::win32 {
 HWND CreateFormControl(HWND form, const ControlSpec& control, const std::vector<ControlSpec>& controls, ScreenDpi dpi,
                        HFONT font);
 
+// The control laid out again for another DPI: its font, then its place from its twips.
+void PlaceFormControl(HWND window, const ControlSpec& control, const std::vector<ControlSpec>& controls, ScreenDpi dpi,
+                      HFONT font);
+
 }  // namespace tarvio::platform::win32

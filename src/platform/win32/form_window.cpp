@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/list_control.h"
@@ -11,9 +10,11 @@
 #include "platform/win32/ansi.h"
 #include "platform/win32/form_class.h"
 #include "platform/win32/form_controls.h"
+#include "platform/win32/form_dpi.h"
 #include "platform/win32/form_face.h"
 #include "platform/win32/form_font.h"
 #include "platform/win32/form_list_view.h"
+#include "platform/win32/form_order.h"
 #include "platform/win32/form_picture.h"
 #include "platform/win32/form_placement.h"
 #include "platform/win32/form_tool_tips.h"
@@ -26,9 +27,13 @@ namespace tarvio::platform::win32 {
 // WM_NCDESTROY, the last message, after its controls and its owned tool tip window.
 struct FormResources {
   ScopedFont defaultFont;
-  std::vector<ScopedFont> ownFonts;
+  std::map<int, ScopedFont> ownFonts;  // by control
+  // At the session's sizes; the small one is also the notification area's.
   ScopedIcon bigIcon;
   ScopedIcon smallIcon;
+  // The title bar's at another DPI than the session's.
+  ScopedIcon scaledBigIcon;
+  ScopedIcon scaledSmallIcon;
   std::vector<ScopedMenu> hiddenMenus;
   std::map<int, DibPicture> pictures;
   FormToolTips toolTips;
@@ -37,6 +42,9 @@ struct FormResources {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+// Posted when a drop-down list lost the focus: its choice is stored once the focus has
+// settled, since a message box shown while the focus moves would fight it.
+constexpr UINT kStoreListChoicesMessage = WM_APP + 1;
 // No WS_CLIPCHILDREN: group boxes paint only their border and caption, so the window's
 // own background must reach the area inside them.
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -66,23 +74,15 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
     return;
   }
   onDestroyed_ = std::move(onDestroyed);
+  // Made on a monitor of another DPI than the session's (per-monitor awareness).
+  dpiX_ = dpiY_ = WindowDpi(window, dpiY_);
 
   FitClientArea(window, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false));
 
   if (spec_.icon != 0) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    const auto load = [&](int size, int side) {
-      return ScopedIcon(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.icon), IMAGE_ICON,
-                                                      GetSystemMetrics(size), GetSystemMetrics(side), 0)));
-    };
-    resources_->bigIcon = load(SM_CXICON, SM_CYICON);
-    resources_->smallIcon = load(SM_CXSMICON, SM_CYSMICON);
-    if (resources_->bigIcon) {
-      SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_->bigIcon.Get()));
-    }
-    if (resources_->smallIcon) {
-      SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_->smallIcon.Get()));
-    }
+    resources_->bigIcon = LoadFormIcon(GetSystemMetrics(SM_CXICON));
+    resources_->smallIcon = LoadFormIcon(GetSystemMetrics(SM_CXSMICON));
+    SetTitleBarIcons();
   }
   for (const HiddenMenuSpec& menu : spec_.hiddenMenus) {
     // Kept, never attached: a window whose only top-level menu is hidden has no menu bar.
@@ -92,7 +92,8 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, std::function<voi
     for (const std::string& item : menu.items) AppendMenuA(popup.Get(), MF_STRING, itemId++, ToAnsi(item).c_str());
     resources_->hiddenMenus.push_back(std::move(popup));
   }
-  resources_->defaultFont = CreateLayoutFont(dpiY_);
+  CreateFonts();
+  resources_->toolTips.ScaleTo(dpiY_);
   CreateControls();
   if (spec_.timerMilliseconds > 0) SetTimer(window, kTimerId, static_cast<UINT>(spec_.timerMilliseconds), nullptr);
 }
@@ -125,29 +126,46 @@ std::uintptr_t Win32Form::Control(int id) const {
   return found == controls_.end() ? 0 : found->second;
 }
 
+ScopedIcon Win32Form::LoadFormIcon(int edge) const {
+  return ScopedIcon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec_.icon), IMAGE_ICON, edge, edge, 0)));
+}
+
+void Win32Form::SetTitleBarIcons() {
+  HWND window = Hwnd(window_);
+  const auto set = [&](WPARAM which, int metric, const ScopedIcon& session, ScopedIcon& scaled) {
+    const int edge = SystemMetricForDpi(metric, dpiY_);
+    ScopedIcon icon = edge != GetSystemMetrics(metric) ? LoadFormIcon(edge) : ScopedIcon();
+    HICON shown = icon ? icon.Get() : session.Get();
+    if (shown != nullptr) SendMessageA(window, WM_SETICON, which, reinterpret_cast<LPARAM>(shown));
+    scaled = std::move(icon);  // the one shown before goes once the new one is in place
+  };
+  if (spec_.icon == 0) return;
+  set(ICON_BIG, SM_CXICON, resources_->bigIcon, resources_->scaledBigIcon);
+  set(ICON_SMALL, SM_CXSMICON, resources_->smallIcon, resources_->scaledSmallIcon);
+}
+
+void Win32Form::CreateFonts() {
+  resources_->defaultFont = CreateLayoutFont(dpiY_);
+  for (const ControlSpec& control : spec_.controls) {
+    if (control.fontName.empty() || control.fontPoints <= 0) continue;
+    if (ScopedFont own = CreateNamedFont(control.fontName, control.fontPoints, dpiY_)) {
+      resources_->ownFonts[control.id] = std::move(own);
+    }
+  }
+}
+
+HFONT Win32Form::FontOf(const ControlSpec& control) const {
+  const auto own = resources_->ownFonts.find(control.id);
+  return own != resources_->ownFonts.end() ? own->second.Get() : resources_->defaultFont.Get();
+}
+
 void Win32Form::CreateControls() {
-  // Controls are created in tab order: Windows keeps children in creation order, and the
-  // dialog keyboard walks that order. Controls without a place come last.
-  std::vector<const ControlSpec*> ordered;
-  for (const ControlSpec& control : spec_.controls) ordered.push_back(&control);
-  std::stable_sort(ordered.begin(), ordered.end(), [](const ControlSpec* a, const ControlSpec* b) {
-    const int ka = a->tabIndex < 0 ? 1 << 30 : a->tabIndex;
-    const int kb = b->tabIndex < 0 ? 1 << 30 : b->tabIndex;
-    return ka < kb;
-  });
-  for (const ControlSpec* control : ordered) CreateControl(*control);
+  for (const ControlSpec* control : CreationOrder(spec_.controls)) CreateControl(*control);
 }
 
 void Win32Form::CreateControl(const ControlSpec& control) {
-  HFONT font = resources_->defaultFont.Get();
-  if (!control.fontName.empty() && control.fontPoints > 0) {
-    ScopedFont own = CreateNamedFont(control.fontName, control.fontPoints, dpiY_);
-    if (own) {
-      font = own.Get();
-      resources_->ownFonts.push_back(std::move(own));
-    }
-  }
-  HWND window = CreateFormControl(Hwnd(window_), control, spec_.controls, {dpiX_, dpiY_}, font);
+  HWND window = CreateFormControl(Hwnd(window_), control, spec_.controls, {dpiX_, dpiY_}, FontOf(control));
   if (window == nullptr) return;
   if (control.kind == ControlKind::Picture && control.resource != 0) {
     if (const auto picture = FindBitmapResource(control.resource)) resources_->pictures[control.id] = *picture;
@@ -189,6 +207,8 @@ void Win32Form::AttachList(int id, ListControl& list) {
 void Win32Form::Show() {
   HWND window = Hwnd(window_);
   if (window == nullptr) return;
+  // The scale may have changed while the window was hidden.
+  ScaleTo(WindowDpi(window, dpiY_), nullptr);
   if (!shownOnce_) {
     shownOnce_ = true;
     if (!placed_) {
@@ -203,38 +223,92 @@ void Win32Form::Show() {
   } else {
     ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
   }
+  // Focus rectangles and access keys shown when the user came by keyboard (Enter on the
+  // icon), hidden after a click: Windows 2000 on decides by the last input, as for dialogs.
+  SendMessageA(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
   SetForegroundWindow(window);
 }
 
 void Win32Form::Hide() {
+  StoreListChoices();
   if (window_ != 0) ShowWindow(Hwnd(window_), SW_HIDE);
 }
 
 bool Win32Form::Visible() const { return window_ != 0 && IsWindowVisible(Hwnd(window_)) != FALSE; }
 
+// The outer size and the place in the screen's twips, as Win32Screen measures the screen:
+// with per-monitor awareness the window's own DPI may differ from the screen's.
 int Win32Form::Width() const {
   RECT outer{};
   if (window_ == 0 || !GetWindowRect(Hwnd(window_), &outer)) return 0;
-  return PixelsToTwips(outer.right - outer.left, dpiX_);
+  return PixelsToTwips(outer.right - outer.left, QueryScreenDpi().x);
 }
 
 int Win32Form::Height() const {
   RECT outer{};
   if (window_ == 0 || !GetWindowRect(Hwnd(window_), &outer)) return 0;
-  return PixelsToTwips(outer.bottom - outer.top, dpiY_);
+  return PixelsToTwips(outer.bottom - outer.top, QueryScreenDpi().y);
 }
 
 void Win32Form::Move(int left, int top) {
   if (window_ == 0) return;
   placed_ = true;  // a form placed by its owner is not centred again
-  SetWindowPos(Hwnd(window_), nullptr, Pixels(left, true), Pixels(top, false), 0, 0,
+  const ScreenDpi screen = QueryScreenDpi();
+  SetWindowPos(Hwnd(window_), nullptr, TwipsToPixels(left, screen.x), TwipsToPixels(top, screen.y), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::ScaleTo(int dpi, const RECT* suggested) {
+  HWND window = Hwnd(window_);
+  if (window == nullptr || dpi <= 0 || (dpi == dpiX_ && dpi == dpiY_ && suggested == nullptr)) return;
+  dpiX_ = dpiY_ = dpi;
+  // The controls take the new fonts before the old ones go.
+  const ScopedFont previousDefault = std::move(resources_->defaultFont);
+  const std::map<int, ScopedFont> previousOwn = std::move(resources_->ownFonts);
+  resources_->ownFonts.clear();
+  CreateFonts();
+  if (suggested != nullptr) {
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FitClientArea(window, Pixels(spec_.clientWidth, true), Pixels(spec_.clientHeight, false));
+  for (const ControlSpec& control : spec_.controls) {
+    if (const std::uintptr_t item = Control(control.id)) {
+      PlaceFormControl(Hwnd(item), control, spec_.controls, {dpiX_, dpiY_}, FontOf(control));
+    }
+  }
+  SetTitleBarIcons();
+  resources_->toolTips.ScaleTo(dpi);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+void Win32Form::StoreListChoices() {
+  std::vector<int> dropDowns;
+  for (const auto& [id, kind] : kinds_) {
+    if (kind == ControlKind::DropDownList) dropDowns.push_back(id);
+  }
+  // Looked up anew for each list: a handler may show a message box, and the window may
+  // close meanwhile.
+  for (const int id : dropDowns) StoreListChoice(id);
+}
+
+void Win32Form::StoreListChoice(int id) {
+  const auto list = lists_.find(id);
+  const auto view = views_.find(id);
+  if (list == lists_.end() || view == views_.end()) return;
+  const int shown = view->second->ControlSelection();
+  if (shown != list->second->ListIndex()) list->second->SetListIndex(shown);
 }
 
 void Win32Form::Unload() { Close(CloseCause::Program); }
 
 void Win32Form::Close(CloseCause cause) {
   if (window_ == 0 || unloading_) return;
+  // The end of the session asks nothing: a choice still open in a list is dropped.
+  if (cause != CloseCause::SessionEnding) {
+    StoreListChoices();
+    if (window_ == 0 || unloading_) return;
+  }
   if (events_.QueryUnload(cause)) return;
   unloading_ = true;
   events_.Unloaded();
@@ -264,14 +338,22 @@ std::intptr_t Win32Form::HandleMessage(unsigned message, std::uintptr_t wParam, 
       if (kind == kinds_.end()) return 0;
       if (kind->second == ControlKind::Button && code == BN_CLICKED) {
         events_.ButtonClicked(id);
-      } else if ((kind->second == ControlKind::DropDownList && code == CBN_SELCHANGE) ||
-                 (kind->second == ControlKind::ListBox && code == LBN_SELCHANGE)) {
-        const auto list = lists_.find(id);
-        const auto view = views_.find(id);
-        if (list != lists_.end() && view != views_.end()) list->second->SetListIndex(view->second->ControlSelection());
+      } else if (kind->second == ControlKind::ListBox && code == LBN_SELCHANGE) {
+        StoreListChoice(id);
+      } else if (kind->second == ControlKind::DropDownList && code == CBN_SELENDOK) {
+        // A pick from the opened list; a closed list sends it for a step of the wheel too.
+        if (SendMessageA(reinterpret_cast<HWND>(lParam), CB_GETDROPPEDSTATE, 0, 0) != FALSE) StoreListChoice(id);
+      } else if (kind->second == ControlKind::DropDownList && code == CBN_KILLFOCUS) {
+        PostMessageA(window, kStoreListChoicesMessage, 0, 0);
       }
       return 0;
     }
+    case kStoreListChoicesMessage:
+      StoreListChoices();
+      return 0;
+    case WM_DPICHANGED:
+      ScaleTo(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SYSCOMMAND:
       // Close button, system menu and Alt+F4 all arrive here; handled here so that the
       // default procedure never turns them into WM_CLOSE. A WM_CLOSE therefore always

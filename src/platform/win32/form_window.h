@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/form.h"
+#include "platform/win32/scoped.h"
 
 namespace tarvio::platform::win32 {
 
@@ -43,8 +44,19 @@ class Win32Form final : public Form {
   void Attach(WindowHandle window) { window_ = window; }
 
  private:
+  void CreateFonts();
+  HFONT FontOf(const ControlSpec& control) const;
+  ScopedIcon LoadFormIcon(int edge) const;
+  // The icons of the title bar for the window's DPI.
+  void SetTitleBarIcons();
   void CreateControls();
   void CreateControl(const ControlSpec& control);
+  // Laid out again from the twips for another DPI: fonts, controls, icons, tool tips; the
+  // window at the suggested place (WM_DPICHANGED), else where it is.
+  void ScaleTo(int dpi, const RECT* suggested);
+  // What the user chose in the lists and is not stored yet goes to the lists' handlers.
+  void StoreListChoices();
+  void StoreListChoice(int id);
   void Close(CloseCause cause);
   void Destroyed();
   // The window and its controls are gone: whatever named or served them goes too.
