@@ -98,12 +98,15 @@ case "$scenario" in
 a_day_with_tarvio)
   # Seeded in spellings and values that no write of the program would produce, so any
   # write at start-up shows.
-  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif
+  # A name too long for the icon's tip beside the rest of it.
+  long="Zeittarif $(printf 'mit langem Namen %.0s' 1 2 3 4 5)Ende"
+  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif "$long"
   drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
   plan '[Werktags]' '[Wochenende]'
   start
+  drv wait-tip Tarvio 5000 || fail "tip without a plan"
   show
-  expect "connections" "Abendtarif,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
+  expect "connections" "Abendtarif,Nachttarif,Tagtarif,$long" "$(drv items 101 | paste -sd,)"
   expect "current connection" "2 Tagtarif" "$(drv selection 101)"
   expect "delay items" "90 1 10 90" "$(drv items 102 | awk 'NR==1{f=$0} NR==10{t=$0} END{print NR, f, t, $0}')"
   expect "delay, unit" "4 5|1 min" "$(drv selection 102)|$(drv selection 103)"
@@ -189,13 +192,16 @@ RECTS
     drv wait-gone 5000 info || fail "info dialog stays"
   done
 
-  # The edited plan, applied after "Listen aktualisieren".
-  plan '[Werktags]' '00:00=Abendtarif' '[Wochenende]' '00:00=Abendtarif'
+  # The edited plan, applied after "Listen aktualisieren"; the tip tells the next change,
+  # cut where the shell's 127 bytes end.
+  while [[ "$(date +%H%M)" > 2357 ]]; do sleep 5; done  # 23:59 must still be ahead
+  plan '[Werktags]' '00:00=Abendtarif' "23:59=$long" '[Wochenende]' '00:00=Abendtarif' "23:59=$long"
   drv click 1002
   drv wait-reg HKCU $ras InternetProfile Abendtarif 10000 || fail "edited plan not applied"
   expect "Default, DefaultInternet" "Abendtarif Abendtarif" "$(drv reg-get HKCU $ras Default) $(drv reg-get HKCU "$autodial" DefaultInternet)"
   expect "machine DefaultInternet untouched" "Firmennetz" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
-  expect "workday plan" "00:00 Abendtarif" "$(drv items 104)"
+  drv wait-tip "$(printf '%.124s...' "Tarvio: Abendtarif, ab 23:59 $long")" 5000 || fail "tip after the switch"
+  expect "workday plan" "00:00 Abendtarif|23:59 $long" "$(drv items 104 | paste -sd'|')"
   expect "shown connection" "0 Abendtarif" "$(drv selection 101)"
 
   # The exit question holds the window; No gives the focus back to a control of it.
@@ -280,6 +286,7 @@ names_in_a_double_byte_code_page)
     drv wait-reg HKCU "${value%|*}" "${value#*|}" テスト接続 10000 || fail "${value#*|} not switched"
   done
   expect "shown connection" "0 テスト接続" "$(drv selection 101)"
+  drv wait-tip "Tarvio: テスト接続" 5000 || fail "tip in code page 932"
   drv post 16 0 0
   ended "$last_pid"
   ;;
