@@ -39,6 +39,9 @@ bool MainForm::Form_Load() {
   // has no window and no clock at all.
   if (platform_.instanceCheck.AnotherInstanceRunning()) {
     platform_.toolkit.MsgBox(0, kAlreadyRunningText, platform::MessageStyle::Exclamation);
+    // Its icon may be in the hidden part of the notification area: the running copy shows
+    // its window, as a click on the icon would.
+    platform_.instanceCheck.ShowRunningInstance();
     ended_ = true;
     return false;
   }

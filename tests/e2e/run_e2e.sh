@@ -257,16 +257,16 @@ second_start_and_end_of_session)
   first=$last_pid
   expect "current connection" "0 Abendtarif" "$(drv selection 101)"
   expect "nothing written" "<missing> abendtarif" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKCU "$autodial" DefaultInternet)"
+  # A second start says so, then the running copy shows its window (hidden until then).
   launch
   expect "refusal" "Tarvio wird bereits ausgeführt." "$(drv wait-box 20000)"
   drv press-box 1
   exited "$last_pid"
   kill -0 "$first" || fail "first instance ended"
-  expect "first runs on hidden, nothing written" "0 <missing>" "$(drv visible) $(drv reg-get HKCU $ras InternetProfile)"
+  expect "first shows its window, nothing written" "1 <missing>" "$(drv wait-visible 1 5000 && drv visible) $(drv reg-get HKCU $ras InternetProfile)"
   # A standard user may not write below HKLM\System: a refused idle time is told once and
   # the lists show the stored one again.
   drv reg-access HKLM "$ics" read
-  show
   drv choose 102 44
   [[ "$(drv wait-box 5000)" == *Administratorrechte* ]] || fail "no reason given for the refused idle time"
   drv press-box 1

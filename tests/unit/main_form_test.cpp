@@ -54,9 +54,13 @@ TEST_F(MainForm, StartUpFillsEveryListHidesAndWritesNothing) {
   EXPECT_NE(main.Icon(), 0x7000u);
 }
 
-TEST_F(MainForm, ASecondInstanceIsRefusedAndTouchesNothing) {
+// Its message first, then the running copy is asked to show its window.
+TEST_F(MainForm, ASecondInstanceIsRefusedShowsTheRunningOneAndTouchesNothing) {
   h.instance.anotherRunning = true;
+  int askedBeforeTheAnswer = -1;
+  h.toolkit.onBox = [&] { askedBeforeTheAnswer = h.instance.showRequests; };
   EXPECT_FALSE(h.form.Form_Load());
+  EXPECT_EQ(askedBeforeTheAnswer * 10 + h.instance.showRequests, 1);
   ASSERT_EQ(h.toolkit.boxes.size(), 1u);
   EXPECT_EQ(h.toolkit.boxes[0].style, platform::MessageStyle::Exclamation);
   EXPECT_EQ(h.toolkit.boxes[0].owner, 0u);  // there is no window

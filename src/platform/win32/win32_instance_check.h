@@ -10,6 +10,9 @@
 
 namespace tarvio::platform::win32 {
 
+// How long a second start waits for the running copy to show its window.
+inline constexpr unsigned kShowAnswerMilliseconds = 5000;
+
 class Win32InstanceCheck final : public InstanceCheck {
  public:
   // The mutex's names, in the order they are tried: a name the system refuses gives way
@@ -17,6 +20,7 @@ class Win32InstanceCheck final : public InstanceCheck {
   // backslash; Windows 2000 and later treat "Local\X" and "X" as one name.
   explicit Win32InstanceCheck(std::initializer_list<const char*> names) : names_(names.begin(), names.end()) {}
   bool AnotherInstanceRunning() override;
+  void ShowRunningInstance() override;
 
  private:
   std::vector<std::string> names_;
