@@ -268,7 +268,7 @@ second_start_and_end_of_session)
   # the lists show the stored one again.
   drv reg-access HKLM "$ics" read
   drv choose 102 44
-  [[ "$(drv wait-box 5000)" == *Administratorrechte* ]] || fail "no reason given for the refused idle time"
+  [[ "$(drv wait-box 5000)" == *'"Als Administrator ausführen"'* ]] || fail "no way given for the refused idle time"
   drv press-box 1
   never "a second message" wait-box 1000
   expect "stored time shown and kept" "4 5|1 min|300" "$(drv selection 102)|$(drv selection 103)|$(drv reg-get HKLM "$ics" HangupTimer)"
