@@ -1,6 +1,7 @@
 #pragma once
 // A named mutex held for the whole run, in the session's own namespace where the system
-// has one: another user's instance, in another session, does not count.
+// has one: another user's instance, in another session, does not count. The running
+// copy's main window is found on the same desktop by its class and caption.
 #include <initializer_list>
 #include <string>
 #include <vector>
