@@ -41,6 +41,7 @@ NOTIFYICONDATAA NotifyRecord(HWND window, UINT iconId, HICON icon, std::string_v
   record.uCallbackMessage = kTrayCallbackMessage;
   record.hIcon = icon;
   // The tip is cut before the NUL, so the NUL always falls within the tip.
+  tipBytes = std::clamp<std::size_t>(tipBytes, 1, sizeof record.szTip);
   std::memset(record.szTip, ' ', tipBytes);
   const std::size_t kept = std::min(ansiTip.size(), tipBytes - 1);
   std::memcpy(record.szTip, ansiTip.data(), kept);
