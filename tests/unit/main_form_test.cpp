@@ -173,7 +173,7 @@ TEST(MainFormTip, TellsWhatIsDueNext) {
     platform::LocalTime now;
     const char* stored;
     const char* tip;
-  } rows[] = {{kPlan, {2, 8, 30, 0}, "Tagtarif", "Tarvio: Tagtarif, ab 18:00 Abendtarif"},
+  } rows[] = {{kPlan, {2, 0, 30, 0}, "Nachttarif", "Tarvio: Nachttarif, ab 08:00 Tagtarif"},
               {kPlan, {5, 18, 30, 0}, "Abendtarif", "Tarvio: Abendtarif, ab 10:00 Nachttarif"},
               {kPlan, {6, 10, 30, 0}, "Nachttarif", "Tarvio: Nachttarif, ab Mo 08:00 Tagtarif"},
               {kEvenings, {5, 18, 0, 0}, "Abendtarif", "Tarvio: Abendtarif, ab Sa 18:00 Nachttarif"},  // 24 h ahead
@@ -197,6 +197,7 @@ TEST_F(MainForm, TheTipChangesWithASwitchOrARebuildOnly) {
   Load();  // Tuesday 08:00, Tagtarif stored, Nachttarif due
   const std::string icon = std::to_string(h.Main().Handle()) + " 0 " + std::to_string(h.Main().Icon()) + " Tarvio: ";
   h.Main().Tick();
+  EXPECT_EQ(h.notifyIcon.requests.size(), 2u);  // the switch's tip
   h.Main().Tick();
   Click(app::kBtnRebuild);
   h.Main().Tick();  // applies Nachttarif again: the same tip
