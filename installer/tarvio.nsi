@@ -2,7 +2,7 @@
 ;   VERSION (x.y.z.w), EXE32, EXE64, HELP, SAMPLE_INI, OUTFILE
 ;
 ; Command line (besides the usual /S and /D=dir):
-;   /AUTOSTART     select "start with Windows"
+;   /AUTOSTART     select "start with Windows" (a new installation has it selected)
 ;   /NOAUTOSTART   deselect it (an update otherwise keeps the current choice)
 ;   /LANG=EN       English texts, /LANG=DE German (the default); either one skips
 ;                  the language question
@@ -119,10 +119,12 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
   WriteRegDWORD ${ROOT} "${UNINST_KEY}" "EstimatedSize" $0
 !macroend
 
-; The Run value counts as ours only when it starts this installation's program.
+; The Run value counts as ours only when it starts this installation's program, quoted
+; as the installer writes it or not, as a hand-made one may be.
 !macro AUTOSTART_IS_OURS RESULT
   ReadRegStr ${RESULT} HKCU "${RUN_KEY}" "${PRODUCT}"
   ${If} ${RESULT} == '"$INSTDIR\tarvio.exe"'
+  ${OrIf} ${RESULT} == "$INSTDIR\tarvio.exe"
     StrCpy ${RESULT} 1
   ${Else}
     StrCpy ${RESULT} 0
@@ -258,7 +260,9 @@ Section "-Program" SecProgram
   ${EndIf}
 SectionEnd
 
-Section /o "$(SecAutostartName)" SecAutostart
+; Selected for a new installation: Tarvio is there to switch at every hour of every day,
+; and without autostart nothing switches after the next logon.
+Section "$(SecAutostartName)" SecAutostart
   ; Quoted, so a folder with blanks still starts the right program.
   WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\tarvio.exe"'
 SectionEnd
@@ -304,10 +308,17 @@ Function .onInit
     Call EnsureNotRunning
   ${EndIf}
 
-  ; An update keeps the user's earlier choice; the command line overrides it.
+  ; An update (Tarvio is registered, where 98 and ME keep it in the machine's key) keeps
+  ; the user's earlier choice; the command line overrides it.
+  ReadRegStr $R2 HKCU "${UNINST_KEY}" "InstallLocation"
+  ${If} $R2 == ""
+  ${AndIfNot} ${IsNT}
+    ReadRegStr $R2 HKLM "${UNINST_KEY}" "InstallLocation"
+  ${EndIf}
   !insertmacro AUTOSTART_IS_OURS $R1
-  ${If} $R1 = 1
-    !insertmacro SelectSection ${SecAutostart}
+  ${If} $R2 != ""
+  ${AndIf} $R1 = 0
+    !insertmacro UnselectSection ${SecAutostart}
   ${EndIf}
   ClearErrors
   ${GetOptions} $R0 "/AUTOSTART" $R1

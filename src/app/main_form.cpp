@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/icon_tip.h"
 #include "app/main_form_ids.h"
 #include "app/main_form_layout.h"
 #include "app/main_form_texts.h"
@@ -38,6 +39,9 @@ bool MainForm::Form_Load() {
   // has no window and no clock at all.
   if (platform_.instanceCheck.AnotherInstanceRunning()) {
     platform_.toolkit.MsgBox(0, kAlreadyRunningText, platform::MessageStyle::Exclamation);
+    // Its icon may be in the hidden part of the notification area: the running copy shows
+    // its window, as a click on the icon would.
+    platform_.instanceCheck.ShowRunningInstance();
     ended_ = true;
     return false;
   }
@@ -59,10 +63,10 @@ bool MainForm::Form_Load() {
   dialup::LoadSettings(platform_.registry, platform_.phonebook, HangUpDelayList, HangUpUnitList,
                        ProviderList);  // 5, and the plan built from the filled list
   schedule_.RebuildSchedule();
-  ListsReady = true;                                                           // 6
-  niPrivate_.HookWindow(form_->Handle());                                      // 7
-  niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), platform::kProductName);  // 8
-  form_->Hide();                                                               // 9
+  ListsReady = true;                                              // 6
+  niPrivate_.HookWindow(form_->Handle());                         // 7
+  niPrivate_.AddTrayIcon(kTrayIconId, form_->Icon(), IconTip());  // 8
+  form_->Hide();                                                  // 9
   CarryOutPendingUnload();
   // Only now: a message box waits for a person, the clock must not.
   ReportUnknownConnections();
@@ -74,6 +78,7 @@ void MainForm::Btn_Click(int index) {
     case kBtnRebuild:
       schedule_.RebuildSchedule();
       CarryOutPendingUnload();
+      ShowDueInTip();
       ReportUnknownConnections();
       break;
     case kBtnHide:
@@ -133,11 +138,17 @@ void MainForm::TimerTick() {
 void MainForm::ProviderChosen() {
   if (restoring_) return;
   switchStored_ = dialup::ProviderSelected(platform_.registry, ProviderList, ListsReady);
-  if (switchStored_) return;
-  // Quietly: the clock tries again at its next tick.
-  const platform::ScopedFlag restoring(restoring_);
-  ProviderList.SetListIndex(dialup::CurrentConnection(platform_.registry, ProviderList));
+  if (!switchStored_) {
+    // Quietly: the clock tries again at its next tick.
+    const platform::ScopedFlag restoring(restoring_);
+    ProviderList.SetListIndex(dialup::CurrentConnection(platform_.registry, ProviderList));
+  }
+  if (ListsReady) ShowDueInTip();
 }
+
+std::string MainForm::IconTip() { return app::IconTip(ProviderList, schedule_.ProviderPlan, platform_.clock.Now()); }
+
+void MainForm::ShowDueInTip() { niPrivate_.ChangeTrayTip(kTrayIconId, IconTip()); }
 
 void MainForm::HangUpChosen() {
   if (restoring_ || dialup::ServeHangUpValues(platform_.registry, HangUpDelayList, HangUpUnitList, ListsReady)) return;

@@ -4,6 +4,7 @@
 // (Form_Unload); it owns the lists and composes the subsystems behind them.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "app/main_form_ids.h"
 #include "extras/documents.h"
@@ -60,6 +61,10 @@ class MainForm final : public platform::FormEvents {
   // The lists' selection handlers. A choice Windows refused to store is taken back: the
   // list shows again what is stored, and the restoring selection stores nothing.
   void ProviderChosen();
+  // The icon's tip for the connection shown and the plan in force, changed at every
+  // switch and every rebuild; the shell hears only of a tip that differs.
+  std::string IconTip();
+  void ShowDueInTip();
   void HangUpChosen();
   // An unload asked for while a plan rebuild is yielding waits until the rebuild is done:
   // the rebuild goes on filling the lists after its yield.

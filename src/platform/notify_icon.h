@@ -16,9 +16,10 @@ enum class NotifyRequest { Add, Modify, Delete };
 class NotifyIcon {
  public:
   virtual ~NotifyIcon() = default;
-  // Shell_NotifyIcon with the notify record's first form: message, icon and tip for
-  // every request. The tip is cut to 63 characters. False when the shell refused or did
-  // not answer in time (a busy Explorer at logon drops an add).
+  // Shell_NotifyIcon with message, icon and tip for every request. A tip longer than the
+  // shell takes (63 bytes in the ANSI code page before Windows 2000 and ME, 127 from
+  // then on) is cut at a whole character and ends in "...". False when the shell refused
+  // or did not answer in time (a busy Explorer at logon drops an add).
   virtual bool Notify(NotifyRequest request, WindowHandle window, std::uint32_t iconId, IconHandle icon,
                       std::string_view tip) = 0;
   // The number of the registered message "TaskbarCreated"; 0 when it cannot be had.

@@ -12,9 +12,6 @@
 namespace tarvio::schedule {
 namespace {
 
-constexpr int kSunday = 0;
-constexpr int kSaturday = 6;
-
 std::vector<std::string> SplitAtComma(std::string_view text) {
   std::vector<std::string> parts;
   for (;;) {
@@ -107,9 +104,7 @@ void Schedule::Tick(bool listsReady) {
   if (!listsReady || !planComplete_) return;
   const platform::LocalTime now = clock_.Now();
   if (now.hour < 0 || now.hour >= kHours || now.minute < 0 || now.minute >= kMinutes) return;
-  const int dayType = (now.weekday == kSaturday || now.weekday == kSunday) ? kWeekend : kWorkday;
-  const std::int16_t due = ProviderPlan[static_cast<std::size_t>(dayType)][static_cast<std::size_t>(now.hour)]
-                                       [static_cast<std::size_t>(now.minute)];
+  const std::int16_t due = PlanCell(ProviderPlan, DayTypeOf(now.weekday), now.hour, now.minute);
   if (due == kNoChange || due == CurrentPlanIndex) return;
   providerList_.SetListIndex(due);
   // A switch Windows refused is tried again at the next tick.

@@ -33,9 +33,23 @@ void NI_Private::AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, co
 
 void NI_Private::Add(ShownIcon& shown) {
   shown.there = NotifyIconCall(platform::NotifyRequest::Add, shown.id, shown.icon, shown.tip);
-  if (shown.there) return;
+  if (!shown.there) RetryLater();
+}
+
+void NI_Private::RetryLater() {
   // Refused: the next turn of the clock asks again.
   retryInterval_ = turnsToRetry_ = 1;
+}
+
+void NI_Private::ChangeTrayTip(std::uint32_t iconId, const std::string& tip) {
+  for (ShownIcon& shown : shown_) {
+    if (shown.id != iconId || shown.tip == tip) continue;
+    shown.tip = tip;
+    if (!shown.there) continue;
+    // The retry's add is then refused, and its modify carries the tip.
+    shown.there = NotifyIconCall(platform::NotifyRequest::Modify, shown.id, shown.icon, shown.tip);
+    if (!shown.there) RetryLater();
+  }
 }
 
 void NI_Private::RetryRefusedIcons() {

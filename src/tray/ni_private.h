@@ -42,6 +42,10 @@ class NI_Private final : public platform::WindowMessageSink {
                       const std::string& tip);
   void AddTrayIcon(std::uint32_t iconId, platform::IconHandle icon, const std::string& tip);
   void RemoveTrayIcon(std::uint32_t iconId);
+  // A new tip for an icon that was added and not removed. Only a tip that differs from
+  // the one it has goes to the shell; a change the shell refuses is asked for again at the
+  // clock's turns, as a refused add is, and an icon that is not there yet gets it with its add.
+  void ChangeTrayTip(std::uint32_t iconId, const std::string& tip);
   // The clock's turn: an icon whose add the shell dropped is asked for again, until it is
   // there. Explorer gives an add a few seconds and drops it while it is busy, as it is at
   // logon, when an autostart runs: without the icon nobody could reach the program. The
@@ -70,6 +74,7 @@ class NI_Private final : public platform::WindowMessageSink {
 
   void ReAddIcons();
   void Add(ShownIcon& shown);
+  void RetryLater();
 
   platform::NotifyIcon& notifyIcon_;
   platform::WindowHook& hook_;

@@ -104,7 +104,9 @@ case "$scenario" in
 a_day_with_tarvio)
   # Seeded in spellings and values that no write of the program would produce, so any
   # write at start-up shows.
-  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif Büro
+  # A name too long for the icon's tip beside the rest of it.
+  long="Zeittarif $(printf 'mit langem Namen %.0s' 1 2 3 4 5)Ende"
+  drv seed tagtarif 299 Tagtarif Nachttarif Abendtarif Büro "$long"
   drv reg-set HKLM "$autodial" DefaultInternet Firmennetz
   # The sample plan that ships names no connection, whatever the machine has: a first start
   # shows no message (its example lines name the entries seeded here). Nothing of OLE at
@@ -112,9 +114,10 @@ a_day_with_tarvio)
   cp "$(dirname "$0")/../../docs/Provider.INI" "$dir/Provider.INI"
   start eval 'expect "OLE at start" tarvio.exe "$(drv modules | grep -E "^(tarvio\.exe|ole32\.dll|oleaut32\.dll)$" | paste -sd" ")"'
   never "the sample plan gave a message" wait-box 0
+  drv wait-tip Tarvio 5000 || fail "tip without a plan"
   show
   expect "the sample plan's lines" "" "$(drv items 104 ';' items 105)"
-  expect "connections" "Abendtarif,Büro,Nachttarif,Tagtarif" "$(drv items 101 | paste -sd,)"
+  expect "connections" "Abendtarif,Büro,Nachttarif,Tagtarif,$long" "$(drv items 101 | paste -sd,)"
   expect "current connection" "3 Tagtarif" "$(drv selection 101)"
   expect "delay items" "90 1 10 90" "$(drv items 102 | awk 'NR==1{f=$0} NR==10{t=$0} END{print NR, f, t, $0}')"
   expect "delay, unit" "4 5|1 min" "$(drv selection 102)|$(drv selection 103)"
@@ -223,13 +226,16 @@ RECTS
   done
   never "a plan with umlauts gave a message" wait-box 0
 
-  # The edited plan, applied after "Listen aktualisieren".
-  plan '[Werktags]' '00:00=Abendtarif' '[Wochenende]' '00:00=Abendtarif'
+  # The edited plan, applied after "Listen aktualisieren"; the tip tells the next change,
+  # cut where the shell's 127 bytes end.
+  while [[ "$(date +%H%M)" > 2357 ]]; do sleep 5; done  # 23:59 must still be ahead
+  plan '[Werktags]' '00:00=Abendtarif' "23:59=$long" '[Wochenende]' '00:00=Abendtarif' "23:59=$long"
   drv click 1002
   drv wait-reg HKCU $ras InternetProfile Abendtarif 10000 || fail "edited plan not applied"
   expect "Default, DefaultInternet" "Abendtarif Abendtarif" "$(drv reg-get HKCU $ras Default) $(drv reg-get HKCU "$autodial" DefaultInternet)"
   expect "machine DefaultInternet untouched" "Firmennetz" "$(drv reg-get HKLM "$autodial" DefaultInternet)"
-  expect "workday plan" "00:00 Abendtarif" "$(drv items 104)"
+  drv wait-tip "$(printf '%.124s...' "Tarvio: Abendtarif, ab 23:59 $long")" 5000 || fail "tip after the switch"
+  expect "workday plan" "00:00 Abendtarif|23:59 $long" "$(drv items 104 | paste -sd'|')"
   expect "shown connection" "0 Abendtarif" "$(drv selection 101)"
 
   # The exit question holds the window; No gives the focus back to a control of it.
@@ -285,18 +291,18 @@ second_start_and_end_of_session)
   first=$last_pid
   expect "current connection" "0 Abendtarif" "$(drv selection 101)"
   expect "nothing written" "<missing> abendtarif" "$(drv reg-get HKCU $ras InternetProfile) $(drv reg-get HKCU "$autodial" DefaultInternet)"
+  # A second start says so, then the running copy shows its window (hidden until then).
   launch
   expect "refusal" "Tarvio wird bereits ausgeführt." "$(drv wait-box 20000)"
   drv press-box 1
   exited "$last_pid"
   kill -0 "$first" || fail "first instance ended"
-  expect "first runs on hidden, nothing written" "0 <missing>" "$(drv visible) $(drv reg-get HKCU $ras InternetProfile)"
+  expect "first shows its window, nothing written" "1 <missing>" "$(drv wait-visible 1 5000 && drv visible) $(drv reg-get HKCU $ras InternetProfile)"
   # A standard user may not write below HKLM\System: a refused idle time is told once and
   # the lists show the stored one again.
   drv reg-access HKLM "$ics" read
-  show
   drv choose 102 44
-  [[ "$(drv wait-box 5000)" == *Administratorrechte* ]] || fail "no reason given for the refused idle time"
+  [[ "$(drv wait-box 5000)" == *'"Als Administrator ausführen"'* ]] || fail "no way given for the refused idle time"
   drv press-box 1
   never "a second message" wait-box 1000
   expect "stored time shown and kept" "4 5|1 min|300" "$(drv selection 102)|$(drv selection 103)|$(drv reg-get HKLM "$ics" HangupTimer)"
@@ -320,6 +326,7 @@ names_in_a_double_byte_code_page)
     drv wait-reg HKCU "${value%|*}" "${value#*|}" テスト接続 10000 || fail "${value#*|} not switched"
   done
   expect "shown connection" "0 テスト接続" "$(drv selection 101)"
+  drv wait-tip "Tarvio: テスト接続" 5000 || fail "tip in code page 932"
   drv post 16 0 0
   ended "$last_pid"
   ;;

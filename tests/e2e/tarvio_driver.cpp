@@ -4,6 +4,7 @@
 // results on standard output; exit code 0 for success, 1 for a failed wait or a missing
 // window, 2 for bad usage. A command whose last word is "info" works on the info dialog.
 #include <windows.h>
+#include <commctrl.h>
 #include <sddl.h>
 #include <tlhelp32.h>
 
@@ -137,6 +138,37 @@ int SetKeyAccess(HKEY root, const std::string& path, bool writable) {
   LocalFree(access);
   RegCloseKey(key);
   return 0;
+}
+
+// The tip of the program's icon as the notification area keeps it: the texts of the tool
+// tips of the tray's process, each copied by its tool tip control into memory of that
+// process, where the control reads and writes what it is given.
+std::wstring TrayTip() {
+  DWORD tray = 0;
+  GetWindowThreadProcessId(FindWindowA("Shell_TrayWnd", nullptr), &tray);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, tray);
+  struct Shared {
+    TTTOOLINFOW tool;
+    wchar_t text[1024];  // as much as a tool tip hands out
+  } local{};
+  auto* shared = static_cast<Shared*>(VirtualAllocEx(process, nullptr, sizeof local, MEM_COMMIT, PAGE_READWRITE));
+  std::wstring tips;
+  for (HWND tip = nullptr; shared && (tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tip, &owner);
+    for (WPARAM i = 0; owner == tray && i < static_cast<WPARAM>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0)); ++i) {
+      local = {};
+      local.tool.cbSize = sizeof local.tool;
+      local.tool.lpszText = shared->text;
+      WriteProcessMemory(process, shared, &local, sizeof local, nullptr);
+      SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&shared->tool));
+      ReadProcessMemory(process, shared, &local, sizeof local - sizeof(wchar_t), nullptr);
+      tips += local.text;
+    }
+  }
+  if (shared) VirtualFreeEx(process, shared, 0, MEM_RELEASE);
+  if (process) CloseHandle(process);
+  return tips;
 }
 
 struct Command {
@@ -276,6 +308,18 @@ const std::vector<Command> kCommands = {
        if (a.size() < 4 || a[3] != "close") return 0;
        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
        return WaitFor(5000, [window] { return !IsWindow(window); });
+     }},
+    // Waits until the icon's tip reads TEXT (given in the ANSI code page, as the command
+    // line comes); on a time-out it says what the tip read last.
+    {"wait-tip", "TEXT MS", 2,
+     [](const Args& a) {
+       wchar_t want[1024] = {};
+       MultiByteToWideChar(CP_ACP, 0, a[0].c_str(), -1, want, 1024);
+       std::wstring seen;
+       for (const DWORD start = GetTickCount(); (seen = TrayTip()) != want; Sleep(100)) {
+         if (GetTickCount() - start >= Number(a, 1)) Fail("the tip reads [" + Utf8(seen.c_str()) + "]");
+       }
+       return 0;
      }},
     {"wait-box", "MS", 1,
      [](const Args& a) {

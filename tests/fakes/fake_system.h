@@ -60,7 +60,9 @@ class FakeProgramInfo final : public platform::ProgramInfo {
 class FakeInstanceCheck final : public platform::InstanceCheck {
  public:
   bool AnotherInstanceRunning() override { return anotherRunning; }
+  void ShowRunningInstance() override { ++showRequests; }
   bool anotherRunning = false;
+  int showRequests = 0;
 };
 
 class FakePhonebook final : public platform::Phonebook {

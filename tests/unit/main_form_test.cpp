@@ -47,16 +47,20 @@ TEST_F(MainForm, StartUpFillsEveryListHidesAndWritesNothing) {
   for (int id = app::kProviderListId; id <= app::kWeekendListId; ++id) {
     EXPECT_EQ(main.AttachedList(id), lists[id - app::kProviderListId]) << id;
   }
-  // Hooked before the icon is added: the add request names the hooked window.
+  // Hooked before the icon is added: the add request names the hooked window (its tip:
+  // TheTipChangesWithASwitchOrARebuildOnly).
   EXPECT_EQ(h.hook.procedures[main.Handle()], FakeWindowHook::kSink);
-  EXPECT_EQ(h.notifyIcon.requests,
-            Texts{"add " + std::to_string(main.Handle()) + " 0 " + std::to_string(main.Icon()) + " Tarvio"});
+  EXPECT_TRUE(h.notifyIcon.requests.at(0).starts_with("add " + std::to_string(main.Handle()) + " 0 "));
   EXPECT_NE(main.Icon(), 0x7000u);
 }
 
-TEST_F(MainForm, ASecondInstanceIsRefusedAndTouchesNothing) {
+// Its message first, then the running copy is asked to show its window.
+TEST_F(MainForm, ASecondInstanceIsRefusedShowsTheRunningOneAndTouchesNothing) {
   h.instance.anotherRunning = true;
+  int askedBeforeTheAnswer = -1;
+  h.toolkit.onBox = [&] { askedBeforeTheAnswer = h.instance.showRequests; };
   EXPECT_FALSE(h.form.Form_Load());
+  EXPECT_EQ(askedBeforeTheAnswer * 10 + h.instance.showRequests, 1);
   ASSERT_EQ(h.toolkit.boxes.size(), 1u);
   EXPECT_EQ(h.toolkit.boxes[0].style, platform::MessageStyle::Exclamation);
   EXPECT_EQ(h.toolkit.boxes[0].owner, 0u);  // there is no window
@@ -157,6 +161,54 @@ TEST_F(MainForm, TheIconShowsTheWindowAndHidingKeepsEverything) {
   h.Main().RequestClose(CloseCause::TitleBar);
   EXPECT_FALSE(h.Main().Visible());
   EXPECT_TRUE(h.Main().Loaded());
+}
+
+// The tip tells the connection shown and the plan's next change, with its weekday when
+// it is a day or more away; the product name alone without a plan or a known connection.
+TEST(MainFormTip, TellsWhatIsDueNext) {
+  constexpr const char* kPlan = "[Werktags]\n08:00=Tagtarif\n18:00=Abendtarif\n[Wochenende]\n10:00=Nachttarif\n";
+  constexpr const char* kEvenings = "[Werktags]\n18:00=Abendtarif\n[Wochenende]\n18:00=Nachttarif\n";
+  const struct {
+    const char* plan;
+    platform::LocalTime now;
+    const char* stored;
+    const char* tip;
+  } rows[] = {{kPlan, {2, 0, 30, 0}, "Nachttarif", "Tarvio: Nachttarif, ab 08:00 Tagtarif"},
+              {kPlan, {5, 18, 30, 0}, "Abendtarif", "Tarvio: Abendtarif, ab 10:00 Nachttarif"},
+              {kPlan, {6, 10, 30, 0}, "Nachttarif", "Tarvio: Nachttarif, ab Mo 08:00 Tagtarif"},
+              {kEvenings, {5, 18, 0, 0}, "Abendtarif", "Tarvio: Abendtarif, ab Sa 18:00 Nachttarif"},  // 24 h ahead
+              {"[Werktags]\n08:00=Tagtarif\n", {2, 9, 0, 0}, "Tagtarif", "Tarvio: Tagtarif"},
+              {kPlan, {2, 8, 30, 0}, "Firmennetz", "Tarvio"},
+              {"[Werktags]\n[Wochenende]\n", {2, 8, 30, 0}, "Tagtarif", "Tarvio"}};
+  for (const auto& row : rows) {
+    MainFormHarness h;
+    h.profile.Write(row.plan);
+    h.clock.now = row.now;
+    h.registry.values["HKCU\\remoteaccess\\InternetProfile"] = row.stored;
+    ASSERT_TRUE(h.form.Form_Load());
+    EXPECT_EQ(h.notifyIcon.requests.at(0),
+              "add " + std::to_string(h.Main().Handle()) + " 0 " + std::to_string(h.Main().Icon()) + " " + row.tip);
+  }
+}
+
+// The shell hears of the tip at a switch and after a rebuild, and only when it changed: an
+// idle tick asks nothing. A change the shell refuses is asked for again at the next tick.
+TEST_F(MainForm, TheTipChangesWithASwitchOrARebuildOnly) {
+  Load();  // Tuesday 08:00, Tagtarif stored, Nachttarif due
+  const std::string icon = std::to_string(h.Main().Handle()) + " 0 " + std::to_string(h.Main().Icon()) + " Tarvio: ";
+  h.Main().Tick();
+  EXPECT_EQ(h.notifyIcon.requests.size(), 2u);  // the switch's tip
+  h.Main().Tick();
+  Click(app::kBtnRebuild);
+  h.Main().Tick();  // applies Nachttarif again: the same tip
+  h.profile.Write("[Werktags]\n00:00=Nachttarif\n18:00=Tagtarif\n");
+  h.notifyIcon.busyRequests = 1;
+  Click(app::kBtnRebuild);
+  h.Main().Tick();
+  const std::string last = "Nachttarif, ab 18:00 Tagtarif";
+  EXPECT_EQ(h.notifyIcon.requests, (Texts{"add " + icon + "Tagtarif, ab 08:00 Nachttarif",
+                                          "modify " + icon + "Nachttarif, ab Sa 00:00 Abendtarif",
+                                          "modify " + icon + last, "add " + icon + last, "modify " + icon + last}));
 }
 
 TEST_F(MainForm, EndAsksFirstAndEndsOnlyOnYes) {

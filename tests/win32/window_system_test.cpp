@@ -11,8 +11,10 @@
 #include "extras/version_suffix.h"
 #include "fakes/fake_system.h"
 #include "fakes/fake_toolkit.h"
+#include "platform/win32/ansi.h"
 #include "platform/win32/notify_record.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/win32_notify_icon.h"
 #include "platform/win32/win32_program_info.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window_hook.h"
@@ -23,23 +25,47 @@ namespace tarvio::platform::win32 {
 namespace {
 
 // The first form of the record, as every shell from Windows 95 on accepts it: 88 bytes in
-// the 32-bit program, 104 in the 64-bit one.
-TEST(NotifyRecord, IsTheFirstFormWithMessageIconAndACutTip) {
-  static_assert(sizeof(void*) == 8 || NOTIFYICONDATAA_V1_SIZE == 88);
-  static_assert(sizeof(void*) == 4 || NOTIFYICONDATAA_V1_SIZE == 104);
+// the 32-bit program, 104 in the 64-bit one; the second, whose tip is twice as long, where
+// shell32 is 5.0 or later (Wine's is 6.0).
+TEST(NotifyRecord, IsTheFormTheShellKnowsWithMessageIconAndATipCutAtAWholeCharacter) {
+  static_assert(sizeof(void*) == 8 || (NOTIFYICONDATAA_V1_SIZE == 88 && NOTIFYICONDATAA_V2_SIZE == 488));
+  static_assert(sizeof(void*) == 4 || (NOTIFYICONDATAA_V1_SIZE == 104 && NOTIFYICONDATAA_V2_SIZE == 504));
+  EXPECT_EQ(Win32NotifyIcon().TipBytes(), kSecondFormTipBytes);
   const struct {
-    std::string tip, stored;
-  } rows[] = {{std::string(70, 'T'), std::string(63, 'T') + '\0'},
-              {std::string(63, 'T'), std::string(63, 'T') + '\0'},
-              {"Tarvio", "Tarvio" + std::string(1, '\0') + std::string(57, ' ')},
-              {"", '\0' + std::string(63, ' ')}};
+    std::string tip;
+    std::size_t tipBytes;
+    std::string stored;
+    DWORD size;
+  } rows[] = {{"Tarvio", 64, "Tarvio" + std::string(1, '\0') + std::string(57, ' '), NOTIFYICONDATAA_V1_SIZE},
+              {"", 64, '\0' + std::string(63, ' '), NOTIFYICONDATAA_V1_SIZE},
+              {"Tarvio", 128, "Tarvio" + std::string(1, '\0') + std::string(121, ' '), NOTIFYICONDATAA_V2_SIZE}};
   for (const auto& row : rows) {
-    const NOTIFYICONDATAA record = NotifyRecord(reinterpret_cast<HWND>(0x2A0), 7, reinterpret_cast<HICON>(1), row.tip);
-    EXPECT_EQ(record.cbSize, DWORD{NOTIFYICONDATAA_V1_SIZE});
+    const NOTIFYICONDATAA record =
+        NotifyRecord(reinterpret_cast<HWND>(0x2A0), 7, reinterpret_cast<HICON>(1), row.tip, row.tipBytes);
+    EXPECT_EQ(record.cbSize, row.size);
     EXPECT_EQ(std::vector<std::uintptr_t>({reinterpret_cast<std::uintptr_t>(record.hWnd), record.uID, record.uFlags,
                                            record.uCallbackMessage, reinterpret_cast<std::uintptr_t>(record.hIcon)}),
               std::vector<std::uintptr_t>({0x2A0, 7, 7, 1024, 1}));
-    EXPECT_EQ(std::string(record.szTip, kFirstFormTipBytes), row.stored) << row.tip;
+    EXPECT_EQ(std::string(record.szTip, row.tipBytes), row.stored) << row.tip;
+  }
+  // A tip too long for the shell keeps the whole characters that fit before "...": in a
+  // double-byte code page and in UTF-8 the cut never falls inside a character.
+  const auto times = [](int n, const std::string& text) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += text;
+    return out;
+  };
+  const struct {
+    std::string tip;
+    std::size_t tipBytes;
+    unsigned codePage;
+    std::string kept;  // before the "..."; the whole tip where it fits
+  } cuts[] = {{"Tarvio: " + times(55, "ä"), 64, 1252, "Tarvio: " + times(55, "ä")},
+              {"Tarvio: " + times(56, "ä"), 64, 1252, "Tarvio: " + times(52, "ä") + "..."},
+              {"Tarvio: " + times(30, "接"), 64, 932, "Tarvio: " + times(26, "接") + "..."},
+              {"Tarvio: " + times(40, "€"), 128, 65001, "Tarvio: " + times(38, "€") + "..."}};
+  for (const auto& cut : cuts) {
+    EXPECT_EQ(TipInCodePage(cut.tip, cut.tipBytes, cut.codePage), ToCodePage(cut.kept, cut.codePage)) << cut.tip;
   }
 }
 

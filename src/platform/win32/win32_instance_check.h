@@ -1,6 +1,7 @@
 #pragma once
 // A named mutex held for the whole run, in the session's own namespace where the system
-// has one: another user's instance, in another session, does not count.
+// has one: another user's instance, in another session, does not count. The running
+// copy's main window is found on the same desktop by its class and caption.
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@
 
 namespace tarvio::platform::win32 {
 
+// How long a second start waits for the running copy to show its window.
+inline constexpr unsigned kShowAnswerMilliseconds = 5000;
+
 class Win32InstanceCheck final : public InstanceCheck {
  public:
   // The mutex's names, in the order they are tried: a name the system refuses gives way
@@ -17,6 +21,7 @@ class Win32InstanceCheck final : public InstanceCheck {
   // backslash; Windows 2000 and later treat "Local\X" and "X" as one name.
   explicit Win32InstanceCheck(std::initializer_list<const char*> names) : names_(names.begin(), names.end()) {}
   bool AnotherInstanceRunning() override;
+  void ShowRunningInstance() override;
 
  private:
   std::vector<std::string> names_;
