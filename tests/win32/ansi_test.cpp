@@ -41,6 +41,13 @@ TEST(Ansi, UTF8AsTheAnsiCodePageKeepsEveryCharacter) {
     EXPECT_EQ(ToCodePage(text, CP_UTF8), text);
     EXPECT_EQ(FromCodePage(text, CP_UTF8), text);
   }
+  // A plan's valid UTF-8 without a mark is taken for UTF-8 there and in a code page of one
+  // byte a character, never in a double-byte one, whose text may be valid UTF-8 too.
+  std::string takes;
+  for (const unsigned codePage : {65001u, 1252u, 1251u, 932u, 936u, 949u, 950u}) {
+    takes += TakesUtf8WithoutMark(codePage) ? '1' : '0';
+  }
+  EXPECT_EQ(takes, "1110000");
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 
 namespace tarvio::platform::win32 {
 
-bool Win32AnsiCodePage::TakesUtf8WithoutMark() const {
+bool TakesUtf8WithoutMark(unsigned codePage) {
   CPINFO info{};
-  return GetACP() == CP_UTF8 || (GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1);
+  return codePage == CP_UTF8 || (GetCPInfo(codePage, &info) && info.MaxCharSize == 1);
 }
+
+bool Win32AnsiCodePage::TakesUtf8WithoutMark() const { return win32::TakesUtf8WithoutMark(GetACP()); }
 
 // What the code page lacks the conversion replaces with '?' or its nearest letter ("Ł"
 // becomes "L" in 1252), so the text does not come back as it went.

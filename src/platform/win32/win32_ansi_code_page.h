@@ -4,6 +4,9 @@
 
 namespace tarvio::platform::win32 {
 
+// AnsiCodePage::TakesUtf8WithoutMark for a given code page.
+bool TakesUtf8WithoutMark(unsigned codePage);
+
 class Win32AnsiCodePage final : public AnsiCodePage {
  public:
   bool TakesUtf8WithoutMark() const override;
