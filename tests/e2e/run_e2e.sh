@@ -228,7 +228,7 @@ RECTS
 
   # The edited plan, applied after "Listen aktualisieren"; the tip tells the next change,
   # cut where the shell's 127 bytes end.
-  while [[ "$(date +%H%M)" > 2357 ]]; do sleep 5; done  # 23:59 must still be ahead
+  while [[ "$(date +%H%M)" > 2355 ]]; do sleep 5; done  # 23:59 must stay ahead to the last tip
   plan '[Werktags]' '00:00=Abendtarif' "23:59=$long" '[Wochenende]' '00:00=Abendtarif' "23:59=$long"
   drv click 1002
   drv wait-reg HKCU $ras InternetProfile Abendtarif 10000 || fail "edited plan not applied"
@@ -237,6 +237,10 @@ RECTS
   drv wait-tip "$(printf '%.124s...' "Tarvio: Abendtarif, ab 23:59 $long")" 5000 || fail "tip after the switch"
   expect "workday plan" "00:00 Abendtarif|23:59 $long" "$(drv items 104 | paste -sd'|')"
   expect "shown connection" "0 Abendtarif" "$(drv selection 101)"
+  # A re-read that changes only the next change: the tip follows without a switch.
+  plan '[Werktags]' '00:00=Abendtarif' '23:59=Nachttarif' '[Wochenende]' '00:00=Abendtarif' '23:59=Nachttarif'
+  drv click 1002
+  drv wait-tip "Tarvio: Abendtarif, ab 23:59 Nachttarif" 5000 || fail "tip after the re-read"
 
   # The exit question holds the window; No gives the focus back to a control of it.
   drv click 1004
