@@ -204,6 +204,7 @@ TEST_F(MainForm, TheTipChangesWithASwitchOrARebuildOnly) {
   h.profile.Write("[Werktags]\n00:00=Nachttarif\n18:00=Tagtarif\n");
   h.notifyIcon.busyRequests = 1;
   Click(app::kBtnRebuild);
+  EXPECT_EQ(h.notifyIcon.requests.size(), 3u);  // asked at once, not at the next tick
   h.Main().Tick();
   const std::string last = "Nachttarif, ab 18:00 Tagtarif";
   EXPECT_EQ(h.notifyIcon.requests, (Texts{"add " + icon + "Tagtarif, ab 08:00 Nachttarif",
