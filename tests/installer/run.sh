@@ -38,7 +38,8 @@ run_test() {
     printf '[ SKIP ] %s\n' "$name"; skipped=$((skipped + 1))
   elif [ "$current_ok" -eq 1 ]; then
     printf '[  OK  ] %s\n' "$name"; passed=$((passed + 1))
-    [ -n "${prefix:-}" ] && rm -rf "$prefix"
+    # Its processes end first: a Wine still writing there would keep files in it.
+    [ -n "${prefix:-}" ] && bash scripts/wine-run.sh "$prefix" --end && rm -rf "$prefix"
   else
     printf '[FAILED] %s\n' "$name"; failed=$((failed + 1))
   fi
