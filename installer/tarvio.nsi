@@ -135,9 +135,11 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
 ; Vista on a folder made in the root of a drive (C:\Tarvio) lets every signed-in user change
 ; it, and on 2000 and XP add files to it, a DLL among them. Inside the user's profile only
 ; the user, SYSTEM and the administrators may change anything. Elsewhere a new folder (or
-; an empty one, or an earlier installation's) is restricted to these three by the system's
-; icacls, which Vista brought; where it is missing (2000, XP) or fails (a drive without
-; rights, such as FAT32), the folder is refused. Windows 98 and ME know no rights.
+; an empty one, one holding only the plan an uninstall kept, or an earlier installation's)
+; is restricted to these three by the system's icacls, which Vista brought; where it is
+; missing (2000, XP) or fails (a drive without rights, such as FAT32), the folder is refused.
+; A folder that was there before must belong to one of the three: its owner may always
+; change its rights again. Windows 98 and ME know no rights.
 ; $R9: 1 when the folder is the user's own, else 0.
 Function MakeFolderOwn
   StrCpy $R9 1
@@ -166,6 +168,7 @@ Function MakeFolderOwn
     ${DoWhile} $R6 != ""
       ${If} $R6 != "."
       ${AndIf} $R6 != ".."
+      ${AndIf} $R6 != "Provider.INI"
         FindClose $R5
         Return
       ${EndIf}
@@ -179,6 +182,14 @@ Function MakeFolderOwn
     StrCpy $R7 1
   ${EndIf}
   Call UserSid
+  ${If} $R7 = 0
+    Call FolderOwner
+    ${If} $R3 != $R4
+    ${AndIf} $R3 != "S-1-5-18"
+    ${AndIf} $R3 != "S-1-5-32-544"
+      StrCpy $R4 ""
+    ${EndIf}
+  ${EndIf}
   ${If} $R4 != ""
     ExecWait '"$SYSDIR\icacls.exe" "$R8" /inheritance:r /grant:r *$R4:(OI)(CI)F *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F' $R6
     ${If} $R6 == 0
@@ -189,6 +200,29 @@ Function MakeFolderOwn
   ${If} $R7 = 1
     RMDir "$R8"
   ${EndIf}
+FunctionEnd
+
+; $R3: the SID of the owner of the folder $R8 ("S-1-5-..."), "" where Windows does not say.
+Function FolderOwner
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  StrCpy $R3 ""
+  ; SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION
+  System::Call 'advapi32::GetNamedSecurityInfoA(t R8, i 1, i 1, *p .r1, p 0, p 0, p 0, *p .r2) i .r0'
+  ${If} $0 = 0
+    System::Call 'advapi32::ConvertSidToStringSidA(p r1, *p .r3) i .r0'
+    ${If} $0 <> 0
+      System::Call '*$3(&m${NSIS_MAX_STRLEN} .R3)'
+      System::Call 'kernel32::LocalFree(p r3)'
+    ${EndIf}
+    System::Call 'kernel32::LocalFree(p r2)'
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
 FunctionEnd
 
 ; $R4: the SID of the user who runs the installer ("S-1-5-21-..."), "" where Windows does not say.

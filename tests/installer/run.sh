@@ -293,6 +293,11 @@ test_32_bit_windows_install_update_refusal_uninstall_and_own_folder() {
   check "update went to the same folder" test -f "$own/hilfe.htm"
   check "nothing installed into the default folder" test "$(ls -A "$dir")" = Provider.INI
   values_are "$run_key" "Tarvio=<missing>"
+  # Removed, it leaves the plan in that folder; installed there again, the folder still counts as
+  # the user's own.
+  uninstall_silently "$own_win"
+  check "the plan kept in the folder of the user's choice" test "$(ls -A "$own")" = Provider.INI
+  check "installed again where the plan was kept" install_silently 0 "/D=$own_win"
 }
 
 test_64_bit_windows_gets_the_64_bit_program() {
