@@ -207,19 +207,15 @@ Function FolderOwner
   Push $0
   Push $1
   Push $2
-  Push $3
   StrCpy $R3 ""
   ; SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION
   System::Call 'advapi32::GetNamedSecurityInfoA(t R8, i 1, i 1, *p .r1, p 0, p 0, p 0, *p .r2) i .r0'
   ${If} $0 = 0
-    System::Call 'advapi32::ConvertSidToStringSidA(p r1, *p .r3) i .r0'
-    ${If} $0 <> 0
-      System::Call '*$3(&m${NSIS_MAX_STRLEN} .R3)'
-      System::Call 'kernel32::LocalFree(p r3)'
-    ${EndIf}
+    Push $1
+    Call SidText
+    Pop $R3
     System::Call 'kernel32::LocalFree(p r2)'
   ${EndIf}
-  Pop $3
   Pop $2
   Pop $1
   Pop $0
@@ -232,7 +228,6 @@ Function UserSid
   Push $2
   Push $3
   Push $4
-  Push $5
   StrCpy $R4 ""
   System::Call 'advapi32::OpenProcessToken(p -1, i 0x8, *p .r1) i .r0'
   ${If} $0 <> 0
@@ -242,21 +237,34 @@ Function UserSid
     System::Call 'advapi32::GetTokenInformation(p r1, i 1, p r3, i r2, *i .r2) i .r0'
     ${If} $0 <> 0
       System::Call '*$3(p .r4)'
-      System::Call 'advapi32::ConvertSidToStringSidA(p r4, *p .r5) i .r0'
-      ${If} $0 <> 0
-        System::Call '*$5(&m${NSIS_MAX_STRLEN} .R4)'
-        System::Call 'kernel32::LocalFree(p r5)'
-      ${EndIf}
+      Push $4
+      Call SidText
+      Pop $R4
     ${EndIf}
     System::Free $3
     System::Call 'kernel32::CloseHandle(p r1)'
   ${EndIf}
-  Pop $5
   Pop $4
   Pop $3
   Pop $2
   Pop $1
   Pop $0
+FunctionEnd
+
+; Pops the address of a SID and pushes its text ("S-1-..."), "" where Windows does not say.
+Function SidText
+  Exch $0
+  Push $1
+  Push $2
+  System::Call 'advapi32::ConvertSidToStringSidA(p r0, *p .r1) i .r2'
+  StrCpy $0 ""
+  ${If} $2 <> 0
+    System::Call '*$1(&m${NSIS_MAX_STRLEN} .r0)'
+    System::Call 'kernel32::LocalFree(p r1)'
+  ${EndIf}
+  Pop $2
+  Pop $1
+  Exch $0
 FunctionEnd
 
 ; The folder page: a folder that cannot be the user's own is chosen again.
