@@ -44,7 +44,12 @@ HWND FindTop(const char* className, bool mainWindow) {
 }
 HWND Find(const Args& a) { return FindTop(tarvio::platform::win32::kFormClassName, !ForInfo(a)); }
 HWND Box() { return FindTop("#32770", true); }
-HWND Window(const Args& a) { return Find(a) ? Find(a) : (Fail("no Tarvio window"), nullptr); }
+// The window a command works on, looked up once and used throughout: a search that
+// misses it is said so, never handed on as a null window that reads as empty.
+HWND Window(const Args& a) {
+  HWND window = Find(a);
+  return window ? window : (Fail("no Tarvio window"), nullptr);
+}
 HWND Control(const Args& a, std::size_t i, HWND parent) {
   HWND control = GetDlgItem(parent, static_cast<int>(Number(a, i)));
   return control ? control : (Fail("no control " + a.at(i)), nullptr);
@@ -183,18 +188,21 @@ const std::vector<Command> kCommands = {
      [](const Args& a) { return WaitFor(Number(a, 0), [&] { return Find(a) == nullptr; }); }},
     {"wait-visible", "0|1 MS [info]", 2,
      [](const Args& a) {
-       return WaitFor(Number(a, 1),
-                      [&] { return Find(a) && (IsWindowVisible(Find(a)) != FALSE) == (Number(a, 0) != 0); });
+       return WaitFor(Number(a, 1), [&] {
+         HWND window = Find(a);
+         return window && (IsWindowVisible(window) != FALSE) == (Number(a, 0) != 0);
+       });
      }},
     // The icon's left click, repeated until the window shows: its messages reach the
     // program once start-up has hooked the window and waits for input again.
     {"show", "MS", 1,
      [](const Args& a) {
        return WaitFor(Number(a, 0), [&] {
-         if (Find(a) == nullptr) return false;
-         PostMessageA(Find(a), 1024, 0, WM_LBUTTONDOWN);
+         HWND window = Find(a);
+         if (window == nullptr) return false;
+         PostMessageA(window, 1024, 0, WM_LBUTTONDOWN);
          Sleep(300);
-         return IsWindowVisible(Find(a)) != FALSE;
+         return IsWindowVisible(window) != FALSE;
        });
      }},
     {"visible", "[info]", 0, [](const Args& a) { return Print(IsWindowVisible(Window(a)) ? "1" : "0"); }},
@@ -323,15 +331,16 @@ const std::vector<Command> kCommands = {
      }},
     {"wait-box", "MS", 1,
      [](const Args& a) {
-       WaitFor(Number(a, 0), [] { return Box() != nullptr; });
-       return Print(Text(GetDlgItem(Box(), 0xFFFF)));
+       HWND box = nullptr;
+       WaitFor(Number(a, 0), [&] { return (box = Box()) != nullptr; });
+       return Print(Text(GetDlgItem(box, 0xFFFF)));
      }},
     // Pressed by its identifier: closing the box would answer Cancel under Wine.
     // Pressed once the box is there, at most 5 s after the call.
     {"press-box", "ID", 1,
      [](const Args& a) {
-       WaitFor(5000, [] { return Box() != nullptr; });
-       HWND box = Box();
+       HWND box = nullptr;
+       WaitFor(5000, [&] { return (box = Box()) != nullptr; });
        PostMessageA(box, WM_COMMAND, MAKEWPARAM(Number(a, 0), BN_CLICKED),
                     reinterpret_cast<LPARAM>(Control(a, 0, box)));
        return WaitFor(5000, [box] { return !IsWindow(box); });
@@ -354,7 +363,7 @@ const std::vector<Command> kCommands = {
     {"wait-reg", "ROOT KEY NAME TEXT MS [tick]", 5,
      [](const Args& a) {
        return WaitFor(Number(a, 4), [&] {
-         if (a.size() > 5 && Find({})) PostMessageA(Find({}), WM_TIMER, 1, 0);
+         if (HWND window = Find({}); a.size() > 5 && window) PostMessageA(window, WM_TIMER, 1, 0);
          return ReadValue(a[0], a[1], a[2]) == a[3];
        });
      }},
