@@ -363,7 +363,7 @@ const std::vector<Command> kCommands = {
     {"wait-reg", "ROOT KEY NAME TEXT MS [tick]", 5,
      [](const Args& a) {
        return WaitFor(Number(a, 4), [&] {
-         if (HWND window = Find({}); a.size() > 5 && window) PostMessageA(window, WM_TIMER, 1, 0);
+         if (HWND window = a.size() > 5 ? Find({}) : nullptr) PostMessageA(window, WM_TIMER, 1, 0);
          return ReadValue(a[0], a[1], a[2]) == a[3];
        });
      }},

@@ -34,17 +34,13 @@ check() {
 # once more, in a new prefix, after every process of its prefixes has ended.
 scenario_seconds=600
 run_test() {
-  local name="$1" attempt pid waited p
+  local name="$1" attempt pid p
   printf '[ RUN  ] %s\n' "$name"
   for attempt in 1 2; do
     rm -f "$work/outcome"
     ( current_ok=1; "$name"; echo "$current_ok ${prefix:-}" >"$work/outcome" ) &
     pid=$!
-    for ((waited = 0; waited < scenario_seconds; waited++)); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
+    if ! timeout "$scenario_seconds" tail --pid="$pid" -f /dev/null; then
       note "ran out of time (attempt $attempt of 2)"
       kill "$pid" 2>/dev/null
       for p in "$work"/prefix-*; do [ -d "$p" ] && bash scripts/wine-run.sh "$p" --end; done
