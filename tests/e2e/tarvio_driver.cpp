@@ -44,8 +44,8 @@ HWND FindTop(const char* className, bool mainWindow) {
 }
 HWND Find(const Args& a) { return FindTop(tarvio::platform::win32::kFormClassName, !ForInfo(a)); }
 HWND Box() { return FindTop("#32770", true); }
-// The window a command works on, looked up once and used throughout: a search that
-// misses it is said so, never handed on as a null window that reads as empty.
+// A search that misses the window fails the command aloud: a null window handed on
+// would read as an empty text.
 HWND Window(const Args& a) {
   HWND window = Find(a);
   return window ? window : (Fail("no Tarvio window"), nullptr);
